@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace kletochka {
+
+// Every failure the user may see; what() is the exact text of the message box.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A question-bank file that cannot be opened, read or closed.
+class InOutError : public Error {
+public:
+    // The classic input/output error codes of the bank's file format.
+    enum Code : int {
+        FileNotFound = 2,
+        InvalidFilename = 3,
+        TooManyOpenFiles = 4,
+        AccessDenied = 5,
+        ReadBeyondEnd = 100,
+        DiskFull = 101,
+        InvalidNumericInput = 106,
+    };
+
+    explicit InOutError(int code);
+    int code() const { return m_code; }
+
+    // "File not found" for 2, …, "I/O error %d" for a code without a text of its own.
+    static std::string messageFor(int code);
+
+private:
+    int m_code;
+};
+
+}  // namespace kletochka

@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "question_bank.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "error.h"
+
+namespace kletochka {
+
+namespace {
+
+// Maps the reason open() gave onto the bank format's error codes.
+int openErrorCode(int err, const std::filesystem::path& path) {
+    switch (err) {
+        case ENOENT: {
+            // A missing folder on the way is a bad name; a missing file in a real folder is not found.
+            std::error_code ec;
+            const auto parent = path.parent_path();
+            const bool folderExists = parent.empty() || std::filesystem::is_directory(parent, ec);
+            return folderExists ? InOutError::FileNotFound : InOutError::InvalidFilename;
+        }
+        case ENOTDIR:
+        case ENAMETOOLONG: return InOutError::InvalidFilename;
+        case EMFILE:
+        case ENFILE: return InOutError::TooManyOpenFiles;
+        case EACCES:
+        case EPERM: return InOutError::AccessDenied;
+        default: return err;
+    }
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : m_fd(fd) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    int get() const { return m_fd; }
+    // Closes now and reports a failure; the destructor then has nothing to do.
+    int close() {
+        const int rc = ::close(m_fd);
+        m_fd = -1;
+        return rc;
+    }
+
+private:
+    int m_fd;
+};
+
+// Reads exactly size bytes unless the file ends first; returns the count read.
+std::size_t readFully(int fd, unsigned char* out, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, out + done, size - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw InOutError(errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+}  // namespace
+
+QuestionBank::Records ReadQuestionBankFile(const std::filesystem::path& path) {
+    // Read-only: a write-protected bank is still a good bank.
+    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) {
+        throw InOutError(openErrorCode(errno, path));
+    }
+    QuestionBank::Records records;
+    static_assert(sizeof(records) == QuestionBank::kFileSize);
+    auto* bytes = reinterpret_cast<unsigned char*>(records.data());
+    if (readFully(file.get(), bytes, sizeof(records)) != sizeof(records)) {
+        throw InOutError(InOutError::ReadBeyondEnd);
+    }
+    if (file.close() != 0) {
+        throw InOutError(errno);
+    }
+    return records;
+}
+
+void LoadQuestionBank(QuestionBank& bank, const std::filesystem::path& path) {
+    bank.replace(ReadQuestionBankFile(path));
+}
+
+std::span<const QuestionRecord, QuestionBank::kCellsPerRound> QuestionBank::round(int k) const {
+    const auto first = static_cast<std::size_t>((k - 1) * kCellsPerRound);
+    return std::span<const QuestionRecord, kCellsPerRound>(&m_records.at(first), kCellsPerRound);
+}
+
+}  // namespace kletochka
