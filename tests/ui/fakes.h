@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFileInfo>
+#include <QSet>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+#include "cue_player.h"
+#include "question_file_dialog.h"
+#include "window_errors.h"
+
+namespace kletochka::test {
+
+// Records what was opened, played and cut off, by file name; files named in
+// `failing` cannot be opened.
+class FakeCuePlayer : public CuePlayer {
+public:
+    QStringList log;
+    QSet<QString> failing;
+
+    void open(const QString& path) override {
+        if (!m_current.isEmpty()) {
+            log << "stop " + m_current;
+            m_current.clear();
+        }
+        const QString name = QFileInfo(path).fileName();
+        if (failing.contains(name)) {
+            throw SoundError("Couldn't open " + path.toStdString());
+        }
+        m_current = name;
+        log << "open " + name;
+    }
+    void play() override { log << "play " + m_current; }
+
+    // Only the cues that were played, in order.
+    QStringList played() const {
+        QStringList cues;
+        for (const QString& entry : log) {
+            if (entry.startsWith("play ")) cues << entry.mid(5);
+        }
+        return cues;
+    }
+
+private:
+    QString m_current;
+};
+
+// Answers the file dialog from a queue: a path, or nothing for "cancel".
+class FakeFileDialog : public QuestionFileDialog {
+public:
+    std::deque<std::optional<QString>> answers;
+    int shown = 0;
+
+    void setInitialDir(const QString& dir) override { m_dir = dir; }
+    QString initialDir() const override { return m_dir; }
+    std::optional<QString> exec(QWidget*) override {
+        ++shown;
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+private:
+    QString m_dir;
+};
+
+}  // namespace kletochka::test

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "application.h"
+#include "window_fixture.h"
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    kletochka::Application app(argc, argv);
+    kletochka::Application::setErrorPresenter([](const QString& text, const QString& caption) {
+        kletochka::test::ShownErrors() << caption + "|" + text;
+    });
+    return RUN_ALL_TESTS();
+}

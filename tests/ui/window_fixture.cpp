@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_fixture.h"
+
+#include <QImage>
+#include <QTest>
+
+#include "bank_files.h"
+#include "cell_bitmap.h"
+#include "picture_button.h"
+
+namespace kletochka::test {
+
+QStringList& ShownErrors() {
+    static QStringList errors;
+    return errors;
+}
+
+void WriteBitmap(const std::filesystem::path& path, QColor color, QSize size) {
+    QImage image(size, QImage::Format_RGB888);
+    image.fill(color);
+    ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
+}
+
+void WindowTest::SetUp() {
+    ShownErrors().clear();
+    WriteFile(dir / "default.qb", BankBytes(NumberedRecords()));
+    WriteFile(dir / "click.wav", "RIFF");
+    WriteBitmap(dir / "empty.bmp", kEmptyColor);
+    WriteBitmap(dir / "cross.bmp", kCrossColor, {100, 100});
+    WriteBitmap(dir / "zero.bmp", kZeroColor, {100, 100});
+    m_oldCwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+}
+
+void WindowTest::TearDown() {
+    window.reset();
+    std::filesystem::current_path(m_oldCwd);
+}
+
+TfrmMAin& WindowTest::Window() {
+    if (!window) {
+        WindowPlatform platform;
+        sound = new FakeCuePlayer;
+        dialog = new FakeFileDialog;
+        platform.sound.reset(sound);
+        platform.dialog.reset(dialog);
+        platform.executablePath = QString::fromStdString((dir / "bin" / "kletochka").string());
+        platform.loadBitmap = LoadCellBitmap;
+        platform.terminate = [this] { ++terminations; };
+        window = std::make_unique<TfrmMAin>(std::move(platform));
+    }
+    return *window;
+}
+
+void WindowTest::Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+QColor WindowTest::CellPictureColor(int n) {
+    const QImage& picture = Window().cellButton(n)->picture();
+    return picture.isNull() ? QColor() : picture.pixelColor(picture.width() / 2, picture.height() / 2);
+}
+
+}  // namespace kletochka::test

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cell_bitmap.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <cerrno>
+#include <cstring>
+#include <span>
+
+#include "bmp_check.h"
+#include "window_errors.h"
+
+namespace kletochka {
+
+namespace {
+// Nothing a cell shows comes near this; anything larger is not a cell picture.
+constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+}
+
+QImage LoadCellBitmap(const QString& file) {
+    const QString fullPath = QFileInfo(file).absoluteFilePath();
+    QFile in(file);
+    errno = 0;
+    if (!in.open(QIODevice::ReadOnly)) {
+        const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : in.errorString();
+        throw BitmapError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason).toStdString());
+    }
+    const QByteArray bytes = in.read(kMaxFileSize + 1);
+    if (in.error() != QFileDevice::NoError) {
+        throw BitmapError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, in.errorString()).toStdString());
+    }
+    const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                             static_cast<std::size_t>(bytes.size()));
+    QImage image;
+    if (bytes.size() <= kMaxFileSize && IsWholeBitmap(view)) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        QImageReader reader(&buffer, "bmp");
+        image = reader.read();
+    }
+    if (image.isNull()) {
+        throw BitmapError("Bitmap image is not valid");
+    }
+    return image;
+}
+
+}  // namespace kletochka

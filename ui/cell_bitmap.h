@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace kletochka {
+
+// Loads a bitmap file for a board cell. Throws BitmapError with
+// "Cannot open file "<full path>". <reason>" when the file cannot be read and
+// "Bitmap image is not valid" when it is no whole bitmap.
+QImage LoadCellBitmap(const QString& file);
+
+}  // namespace kletochka

@@ -1,0 +1,50 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace kletochka {
+
+// A text label as the classic toolkit draws it: an opaque one fills its whole
+// rectangle first; the text is one line from the top, clipped, with "&" as a
+// mnemonic prefix. It reports clicks over its whole rectangle, even when empty.
+class Label : public QWidget {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString& text);
+    Qt::Alignment alignment() const { return m_alignment; }
+    void setAlignment(Qt::Alignment alignment);
+    // Transparent labels show their parent through; opaque ones use the background colour.
+    bool isTransparent() const { return m_transparent; }
+    void setTransparent(bool transparent);
+    QColor backgroundColor() const { return m_background; }
+    void setBackgroundColor(const QColor& color);
+    QColor textColor() const { return m_textColor; }
+    void setTextColor(const QColor& color);
+    void setBold(bool bold);
+    // Resizes the label to its text in its font.
+    void adjustToText();
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString m_text;
+    Qt::Alignment m_alignment = Qt::AlignLeft;
+    bool m_transparent = false;
+    bool m_pressed = false;
+    QColor m_background;
+    QColor m_textColor;
+};
+
+}  // namespace kletochka

@@ -1,0 +1,232 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's handlers: what each click, tick and repaint does, in order.
+// A step that throws ends its handler; what came before it stays done.
+#include "main_window.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTimer>
+
+#include "application.h"
+#include "cue_player.h"
+#include "display_text.h"
+#include "label.h"
+#include "paths.h"
+#include "picture_button.h"
+#include "question_file_dialog.h"
+#include "window_texts.h"
+
+namespace kletochka {
+
+TfrmMAin::TfrmMAin(WindowPlatform platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      mp(*platform.sound),
+      OpenDialog(*platform.dialog),
+      m_platform(std::move(platform)) {
+    CreateComponents();
+    ConnectHandlers();
+    // The player opens its file by itself while the window is made. A missing
+    // file is shown like any other error rather than ending the program.
+    try {
+        mp.open(QStringLiteral("click.wav"));
+    } catch (const std::exception& error) {
+        Application::ReportError(error);
+    }
+    try {
+        FormCreate();
+    } catch (const std::exception& error) {
+        Application::ReportError(error);
+    }
+}
+
+TfrmMAin::~TfrmMAin() = default;
+
+void TfrmMAin::ConnectHandlers() {
+    const std::pair<QPushButton*, void (TfrmMAin::*)()> pushes[] = {
+        {Button2, &TfrmMAin::Button2Click}, {Button3, &TfrmMAin::Button3Click},
+        {Button4, &TfrmMAin::Button4Click}, {Button5, &TfrmMAin::Button5Click},
+        {Button6, &TfrmMAin::Button6Click}, {Button7, &TfrmMAin::Button7Click},
+        {Button8, &TfrmMAin::Button8Click}, {Button9, &TfrmMAin::Button9Click}};
+    for (const auto& [button, handler] : pushes) {
+        connect(button, &QPushButton::clicked, this, handler);
+    }
+    const std::pair<PictureButton*, void (TfrmMAin::*)()> pictures[] = {
+        {SpeedButton1, &TfrmMAin::SpeedButton1Click},   {SpeedButton2, &TfrmMAin::SpeedButton2Click},
+        {SpeedButton3, &TfrmMAin::SpeedButton3Click},   {SpeedButton4, &TfrmMAin::SpeedButton4Click},
+        {SpeedButton5, &TfrmMAin::SpeedButton5Click},   {SpeedButton6, &TfrmMAin::SpeedButton6Click},
+        {SpeedButton7, &TfrmMAin::SpeedButton7Click},   {SpeedButton8, &TfrmMAin::SpeedButton8Click},
+        {SpeedButton9, &TfrmMAin::SpeedButton9Click},   {SpeedButton10, &TfrmMAin::SpeedButton10Click},
+        {SpeedButton11, &TfrmMAin::SpeedButton11Click}, {SpeedButton12, &TfrmMAin::SpeedButton12Click},
+        {SpeedButton13, &TfrmMAin::SpeedButton13Click}};
+    for (const auto& [button, handler] : pictures) {
+        connect(button, &PictureButton::clicked, this, handler);
+    }
+    const std::pair<Label*, void (TfrmMAin::*)()> answers[] = {
+        {lblcrossA, &TfrmMAin::lblcrossAClick}, {lblcrossB, &TfrmMAin::lblcrossBClick},
+        {lblcrossC, &TfrmMAin::lblcrossCClick}, {lblZeroA, &TfrmMAin::lblZeroAClick},
+        {lblZeroB, &TfrmMAin::lblZeroBClick},   {lblZeroC, &TfrmMAin::lblZeroCClick}};
+    for (const auto& [label, handler] : answers) {
+        connect(label, &Label::clicked, this, handler);
+    }
+    connect(TimerStop, &QTimer::timeout, this, &TfrmMAin::TimerStopTimer);
+}
+
+QString TfrmMAin::ExeDir() const {
+    return ExeDirOf(m_platform.executablePath);
+}
+
+void TfrmMAin::setOpacity(int alpha) {
+    m_opacity = qBound(0, alpha, 255);
+    setWindowOpacity(m_opacity / 255.0);
+}
+
+void TfrmMAin::PlayCue(const QString& path) {
+    mp.open(path);
+    mp.play();
+}
+
+void TfrmMAin::Click() {
+    PlayCue(BesideExecutable(ExeDir(), QStringLiteral("click.wav")));
+}
+
+void TfrmMAin::SetCellPicture(int cell, const QString& file) {
+    cellButton(cell)->setPicture(m_platform.loadBitmap(file));
+}
+
+std::array<Label*, 3> TfrmMAin::answerLabels(Team team) const {
+    if (team == Team::Crosses) {
+        return {lblcrossA, lblcrossB, lblcrossC};
+    }
+    return {lblZeroA, lblZeroB, lblZeroC};
+}
+
+void TfrmMAin::ClearAnswers() {
+    for (Team team : {Team::Crosses, Team::Noughts}) {
+        for (Label* label : answerLabels(team)) {
+            label->setText({});
+        }
+    }
+    lblQuestion->setText({});
+}
+
+void TfrmMAin::FormCreate() {
+    OpenDialog.setInitialDir(ExeDir());
+    m_game.InitGame(m_bank);
+    setWindowTitle(QString::fromUtf8(m_game.TitleText()));
+}
+
+void TfrmMAin::FormPaint() {
+    if (lblHod->width() != lbl->width()) {
+        lblHod->resize(lbl->width(), lblHod->height());
+    }
+}
+
+void TfrmMAin::RoundClick(int k) {
+    roundButton(k)->setEnabled(false);
+    m_game.OpenAnswers();
+    const QString title = QString::fromUtf8(m_game.TitleText()) + RoundName(k);
+    // Rounds 2 and 3 sound their click before the bands change.
+    if (k == 2 || k == 3) {
+        Click();
+        lblHod->setText({});
+        lbl->setText(title);
+    } else {
+        lbl->setText(title);
+        lblHod->setText({});
+        Click();
+    }
+    if (k == 1) {
+        ClearAnswers();
+    }
+    for (int n = 1; n <= GameState::kCells; ++n) {
+        cellButton(n)->setText(CellLetter(n));
+    }
+    for (int n = 1; n <= GameState::kCells; ++n) {
+        SetCellPicture(n, QStringLiteral("empty.bmp"));
+    }
+    m_game.TakeRoundQuestions(m_bank, k);
+    m_game.ResetBoard();
+    ClearAnswers();
+}
+
+void TfrmMAin::SideClick(Team side) {
+    m_game.ChooseSide(side);
+    Click();
+    ClearAnswers();
+    lblHod->setText(TurnText(side == Team::Crosses));
+}
+
+void TfrmMAin::CellClick(int n) {
+    if (!m_game.ChooseCellOpen(n)) {
+        return;
+    }
+    // Cells 3 to 9 become current before their click, cells 1 and 2 after it.
+    if (n >= 3) {
+        m_game.TakeCell(n);
+        Click();
+    } else {
+        Click();
+        m_game.TakeCell(n);
+    }
+    for (Team team : {Team::Crosses, Team::Noughts}) {
+        for (Label* label : answerLabels(team)) {
+            label->setText({});
+            label->setBold(false);
+        }
+    }
+    const QuestionRecord& question = m_game.roundQuestion(n);
+    lblQuestion->setText(DisplayText(question.question));
+    const auto labels = answerLabels(m_game.Side());
+    for (int i = 1; i <= 3; ++i) {
+        labels[static_cast<std::size_t>(i - 1)]->setText(DisplayText(question.answer(i)));
+    }
+}
+
+void TfrmMAin::AnswerClick(Team team, int i) {
+    if (!m_game.AnswerOpen()) {
+        return;
+    }
+    const auto labels = answerLabels(team);
+    for (int j = 1; j <= 3; ++j) {
+        labels[static_cast<std::size_t>(j - 1)]->setBold(j == i);
+    }
+    m_game.ChooseAnswer(i);
+}
+
+void TfrmMAin::Button9Click() {
+    const std::optional<bool> right = m_game.ConfirmJudge();
+    if (!right) {
+        return;  // no cell chosen yet: nothing to judge
+    }
+    PlayCue(BesideExecutable(ExeDir(), *right ? QStringLiteral("good.wav") : QStringLiteral("bad.wav")));
+    const Placement placed = m_game.ConfirmMark(*right);
+    cellButton(placed.cell)->setText({});
+    SetCellPicture(placed.cell, placed.mark == kCross ? QStringLiteral("cross.bmp") : QStringLiteral("zero.bmp"));
+    if (m_game.CheckLines()) {
+        PlayCue(QStringLiteral("tada.wav"));
+    }
+}
+
+void TfrmMAin::SpeedButton12Click() {
+    Click();
+    TimerStop->start();
+}
+
+void TfrmMAin::TimerStopTimer() {
+    if (opacity() <= 10) {
+        m_platform.terminate();
+    } else {
+        setOpacity(opacity() - 10);
+    }
+}
+
+void TfrmMAin::SpeedButton13Click() {
+    Click();
+    const std::optional<QString> path = OpenDialog.exec(this);
+    if (path) {
+        LoadQuestionBank(m_bank, QFile::encodeName(*path).toStdString());
+    }
+}
+
+}  // namespace kletochka

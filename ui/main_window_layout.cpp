@@ -1,0 +1,204 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Building the window's components, as the host sees them after start-up.
+#include <QEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "bevel_panel.h"
+#include "cue_player.h"
+#include "fonts.h"
+#include "label.h"
+#include "main_window.h"
+#include "palette.h"
+#include "picture_button.h"
+#include "question_file_dialog.h"
+#include "window_texts.h"
+
+namespace kletochka {
+
+namespace {
+
+struct LabelStyle {
+    int pixelHeight;
+    bool bold;
+    QRgb text;
+    Qt::Alignment alignment;
+    std::optional<QRgb> background;  // none: transparent
+};
+
+Label* MakeLabel(QWidget* parent, const char* name, QRect geometry, const LabelStyle& style,
+                 const QString& text = {}) {
+    auto* label = new Label(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(ArialFont(style.pixelHeight, style.bold));
+    label->setTextColor(QColor(style.text));
+    label->setAlignment(style.alignment);
+    label->setTransparent(!style.background);
+    label->setBackgroundColor(QColor(style.background.value_or(colors::clBtnFace)));
+    label->setText(text);
+    label->setGeometry(geometry);
+    return label;
+}
+
+PictureButton* MakePictureButton(QWidget* parent, const char* name, QRect geometry,
+                                 const QString& picture = {}) {
+    auto* button = new PictureButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    if (!picture.isEmpty()) {
+        button->setPicture(QImage(picture));
+    }
+    return button;
+}
+
+QPushButton* MakePushButton(QWidget* parent, const char* name, QRect geometry, const QString& text,
+                            int pixelHeight, QRgb color) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setFont(ArialFont(pixelHeight, true));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Active, QPalette::ButtonText, QColor(color));
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(color));
+    button->setPalette(palette);
+    button->setAutoDefault(false);
+    return button;
+}
+
+const LabelStyle kAnswerStyle{32, false, colors::clNavy, Qt::AlignLeft, colors::clBtnFace};
+const LabelStyle kLetterStyle{32, true, colors::clRed, Qt::AlignLeft, colors::clBtnFace};
+
+}  // namespace
+
+void TfrmMAin::CreateComponents() {
+    setObjectName(QStringLiteral("frmMAin"));
+    setWindowTitle(QString::fromUtf8(kGameTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/mainicon.png")));
+    setFont(LayoutFont("MS Sans Serif", 11, false));
+    resize(kLayoutWidth, kLayoutHeight);
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_surface = new QWidget;
+    m_surface->setObjectName(QStringLiteral("surface"));
+    m_surface->setMinimumSize(kContentSize);
+    m_surface->setAutoFillBackground(true);
+    QPalette face = m_surface->palette();
+    face.setColor(QPalette::Window, QColor(colors::clBtnFace));
+    m_surface->setPalette(face);
+    m_scroll->setWidget(m_surface);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
+    QWidget* s = m_surface;
+
+    lbl = MakeLabel(s, "lbl", {0, 0, kLayoutWidth, 49},
+                    {40, true, colors::clGradientActiveCaption, Qt::AlignHCenter, colors::clBtnText},
+                    QString::fromUtf8(kGameTitle));
+    lblQuestion = MakeLabel(s, "lblQuestion", {0, 176, 1017, 37},
+                            {32, true, colors::clNavy, Qt::AlignHCenter, std::nullopt});
+    SpeedButton1 = MakePictureButton(s, "SpeedButton1", {8, 232, 73, 73}, QStringLiteral(":/crosses.bmp"));
+    SpeedButton2 = MakePictureButton(s, "SpeedButton2", {936, 232, 73, 73}, QStringLiteral(":/noughts.bmp"));
+    lblcrossA = MakeLabel(s, "lblcrossA", {48, 312, 273, 36}, kAnswerStyle);
+    lblcrossB = MakeLabel(s, "lblcrossB", {48, 384, 273, 36}, kAnswerStyle);
+    lblcrossC = MakeLabel(s, "lblcrossC", {48, 456, 273, 36}, kAnswerStyle);
+    lblZeroA = MakeLabel(s, "lblZeroA", {704, 312, 273, 36}, kAnswerStyle);
+    lblZeroB = MakeLabel(s, "lblZeroB", {704, 384, 273, 36}, kAnswerStyle);
+    lblZeroC = MakeLabel(s, "lblZeroC", {704, 456, 273, 36}, kAnswerStyle);
+    Label2 = MakeLabel(s, "Label2", {8, 312, 0, 0}, kLetterStyle, QStringLiteral("A"));
+    Label3 = MakeLabel(s, "Label3", {8, 384, 0, 0}, kLetterStyle, QStringLiteral("B"));
+    Label4 = MakeLabel(s, "Label4", {984, 312, 0, 0}, kLetterStyle, QStringLiteral("A"));
+    Label5 = MakeLabel(s, "Label5", {8, 456, 0, 0}, kLetterStyle, QStringLiteral("C"));
+    Label6 = MakeLabel(s, "Label6", {984, 376, 0, 0}, kLetterStyle, QStringLiteral("B"));
+    Label7 = MakeLabel(s, "Label7", {984, 456, 0, 0}, kLetterStyle, QStringLiteral("C"));
+    for (Label* letter : {Label2, Label3, Label4, Label5, Label6, Label7}) {
+        letter->adjustToText();
+    }
+    lblHod = MakeLabel(s, "lblHod", {0, 48, 1025, 41},
+                       {32, true, colors::clLime, Qt::AlignHCenter, colors::clBlack});
+    SpeedButton12 = MakePictureButton(s, "SpeedButton12", {952, 680, 57, 57}, QStringLiteral(":/stop.bmp"));
+    SpeedButton13 = MakePictureButton(s, "SpeedButton13", {8, 680, 65, 65}, QStringLiteral(":/folder.bmp"));
+
+    const int roundLefts[QuestionBank::kRounds] = {8, 152, 312, 472, 624, 776, 936};
+    const char* roundNames[QuestionBank::kRounds] = {"Button2", "Button3", "Button4", "Button5",
+                                                     "Button6", "Button7", "Button8"};
+    for (int k = 1; k <= QuestionBank::kRounds; ++k) {
+        m_rounds[static_cast<std::size_t>(k - 1)] =
+            MakePushButton(s, roundNames[k - 1], {roundLefts[k - 1], 96, 75, 73}, QString::number(k),
+                           40, colors::clHotLight);
+    }
+    Button2 = m_rounds[0], Button3 = m_rounds[1], Button4 = m_rounds[2], Button5 = m_rounds[3];
+    Button6 = m_rounds[4], Button7 = m_rounds[5], Button8 = m_rounds[6];
+
+    Panel1 = new BevelPanel(s);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(328, 224, 369, 369);
+    const char* cellNames[GameState::kCells] = {"SpeedButton3", "SpeedButton4", "SpeedButton5",
+                                                "SpeedButton6", "SpeedButton7", "SpeedButton8",
+                                                "SpeedButton9", "SpeedButton10", "SpeedButton11"};
+    for (int n = 1; n <= GameState::kCells; ++n) {
+        const int row = (n - 1) / 3;
+        const int column = (n - 1) % 3;
+        PictureButton* cell = MakePictureButton(Panel1, cellNames[n - 1],
+                                                {8 + 120 * column, 8 + 120 * row, 113, 113});
+        cell->setText(CellLetter(n));
+        cell->setFont(ArialFont(40, true));
+        QPalette palette = cell->palette();
+        palette.setColor(QPalette::ButtonText, QColor(colors::clBackground));
+        cell->setPalette(palette);
+        m_cells[static_cast<std::size_t>(n - 1)] = cell;
+    }
+    SpeedButton3 = m_cells[0], SpeedButton4 = m_cells[1], SpeedButton5 = m_cells[2];
+    SpeedButton6 = m_cells[3], SpeedButton7 = m_cells[4], SpeedButton8 = m_cells[5];
+    SpeedButton9 = m_cells[6], SpeedButton10 = m_cells[7], SpeedButton11 = m_cells[8];
+
+    Button9 = MakePushButton(s, "Button9", {8, 600, 1001, 73}, QStringLiteral("Подтвердить выбор"), 29,
+                             colors::clNavy);
+
+    TimerStop = new QTimer(this);
+    TimerStop->setObjectName(QStringLiteral("TimerStop"));
+    TimerStop->setInterval(100);
+
+    // Tab order: the round buttons, then confirm; nothing else takes the focus.
+    QWidget* previous = Button2;
+    for (QWidget* next : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(Button4),
+                          static_cast<QWidget*>(Button5), static_cast<QWidget*>(Button6),
+                          static_cast<QWidget*>(Button7), static_cast<QWidget*>(Button8),
+                          static_cast<QWidget*>(Button9)}) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+    Button2->setFocus();
+
+    m_surface->installEventFilter(this);
+}
+
+void TfrmMAin::ShowMaximised() {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        setGeometry(screen->geometry());
+    }
+    showFullScreen();
+    activateWindow();
+    Button2->setFocus();
+}
+
+bool TfrmMAin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_surface) {
+        if (event->type() == QEvent::Resize) {
+            // The title band spans the whole width.
+            lbl->resize(m_surface->width(), lbl->height());
+        } else if (event->type() == QEvent::Paint) {
+            FormPaint();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace kletochka

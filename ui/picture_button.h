@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QPixmap>
+
+namespace kletochka {
+
+// A classic picture button: never takes the focus, raised frame, sunken while
+// held, picture and caption side by side and centred. The colour of the
+// picture's bottom-left pixel is drawn transparent.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    static constexpr int kSpacing = 4;  // between picture and caption
+
+    explicit PictureButton(QWidget* parent = nullptr);
+
+    // The picture as loaded, shown whole; its transparent colour is taken anew.
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return m_picture; }
+    QColor transparentColor() const { return m_transparent; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_picture;
+    QPixmap m_masked;
+    QColor m_transparent;
+};
+
+}  // namespace kletochka

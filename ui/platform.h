@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "main_window.h"
+
+namespace kletochka {
+
+// The real machine: SDL sound, Qt's file dialog, bitmaps from disk, and the
+// application's event loop to end.
+WindowPlatform RealPlatform();
+
+}  // namespace kletochka
