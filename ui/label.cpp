@@ -52,7 +52,7 @@ void Label::setBold(bool bold) {
 
 void Label::adjustToText() {
     const QFontMetrics metrics(font());
-    resize(metrics.size(kTextFlags, m_text).width(), metrics.height());
+    resize(metrics.horizontalAdvance(m_text), metrics.height());
 }
 
 void Label::paintEvent(QPaintEvent*) {

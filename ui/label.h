@@ -27,7 +27,7 @@ public:
     QColor textColor() const { return m_textColor; }
     void setTextColor(const QColor& color);
     void setBold(bool bold);
-    // Resizes the label to its text in its font.
+    // Resizes the label to its text (without mnemonics) in its font.
     void adjustToText();
 
 signals:

@@ -8,8 +8,10 @@
 #include <functional>
 #include <memory>
 
+#include "cue_player.h"
 #include "game_state.h"
 #include "question_bank.h"
+#include "question_file_dialog.h"
 
 class QPushButton;
 class QScrollArea;
@@ -18,10 +20,8 @@ class QTimer;
 namespace kletochka {
 
 class BevelPanel;
-class CuePlayer;
 class Label;
 class PictureButton;
-class QuestionFileDialog;
 
 // What the window needs from the machine it runs on; tests put fakes here.
 struct WindowPlatform {

@@ -39,8 +39,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
     const QString caption = text();
     const QSize textSize =
-        caption.isEmpty() ? QSize() : fontMetrics().size(Qt::TextSingleLine, caption);
-    const QSize pictureSize = m_masked.isNull() ? QSize() : m_masked.size();
+        caption.isEmpty() ? QSize(0, 0) : fontMetrics().size(Qt::TextSingleLine, caption);
+    const QSize pictureSize = m_masked.isNull() ? QSize(0, 0) : m_masked.size();
     const int gap = (textSize.isEmpty() || pictureSize.isEmpty()) ? 0 : kSpacing;
     const int total = pictureSize.width() + gap + textSize.width();
 

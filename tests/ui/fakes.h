@@ -48,10 +48,10 @@ private:
     QString m_current;
 };
 
-// Answers the file dialog from a queue: a path, or nothing for "cancel".
+// Answers the file dialog from a queue: a path, or an empty one for "cancel".
 class FakeFileDialog : public QuestionFileDialog {
 public:
-    std::deque<std::optional<QString>> answers;
+    std::deque<QString> answers;
     int shown = 0;
 
     void setInitialDir(const QString& dir) override { m_dir = dir; }
@@ -59,8 +59,9 @@ public:
     std::optional<QString> exec(QWidget*) override {
         ++shown;
         if (answers.empty()) return std::nullopt;
-        auto answer = answers.front();
+        const QString answer = answers.front();
         answers.pop_front();
+        if (answer.isEmpty()) return std::nullopt;
         return answer;
     }
 

@@ -42,6 +42,7 @@ TfrmMAin& WindowTest::Window() {
     if (!window) {
         WindowPlatform platform;
         sound = new FakeCuePlayer;
+        sound->failing = soundsMissing;
         dialog = new FakeFileDialog;
         platform.sound.reset(sound);
         platform.dialog.reset(dialog);

@@ -35,6 +35,7 @@ protected:
     FakeCuePlayer* sound = nullptr;
     FakeFileDialog* dialog = nullptr;
     int terminations = 0;
+    QSet<QString> soundsMissing;  // the fake player cannot open these
     std::unique_ptr<TfrmMAin> window;
 
     void SetUp() override;

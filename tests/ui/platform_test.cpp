@@ -1,0 +1,197 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Paths, the sound player and bitmap loading on their own.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+
+#include <cstring>
+
+#include "cell_bitmap.h"
+#include "paths.h"
+#include "sdl_cue_player.h"
+#include "temp_dir.h"
+#include "window_errors.h"
+#include "window_fixture.h"
+
+namespace kletochka {
+namespace {
+
+using test::TempDir;
+using test::WriteFile;
+
+TEST(Paths, ExeDirCutsAtTheLastSlashOfEitherKind) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/opt/kletochka/kletochka", "/opt/kletochka"},
+        {R"(C:\Games\Quiz\game.exe)", R"(C:\Games\Quiz)"},
+        {R"(C:\Games/Quiz\sub/game.exe)", R"(C:\Games/Quiz\sub)"},
+        {R"(/a\b)", "/a"},
+        {"game", ""},
+        {"/game", ""},
+    };
+    for (const auto& [path, dir] : cases) {
+        EXPECT_EQ(ExeDirOf(path), QString(dir)) << path;
+    }
+    EXPECT_EQ(BesideExecutable("/opt/k", "good.wav"), "/opt/k/good.wav");
+}
+
+TEST(Paths, TitleIsTheNameCutAtTheFirstDotWithTheRestLowered) {
+    EXPECT_EQ(AppTitleOf("/usr/bin/kletochka"), "kletochka");
+    EXPECT_EQ(AppTitleOf(R"(C:\X\TURNIR.Game.EXE)"), "Turnir");
+    EXPECT_EQ(AppTitleOf("/x/ui_Tests"), "ui_tests");
+}
+
+// A 16-bit mono PCM file of `frames` samples, its data chunk claiming `claimed` bytes.
+std::string Wave(std::uint32_t frames, std::uint32_t claimed) {
+    std::string bytes;
+    auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) bytes += char(v >> (8 * i)); };
+    auto u16 = [&](std::uint16_t v) { bytes += char(v & 0xFF), bytes += char(v >> 8); };
+    bytes += "RIFF";
+    u32(36 + claimed);
+    bytes += "WAVEfmt ";
+    u32(16), u16(1), u16(1), u32(44100), u32(88200), u16(2), u16(16);
+    bytes += "data";
+    u32(claimed);
+    bytes += std::string(frames * 2, '\x10');
+    return bytes;
+}
+
+class SoundPlayerTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    SdlCuePlayer player;
+
+    std::string OpenFailure(const std::string& name, const std::string& bytes) {
+        WriteFile(dir / name, bytes);
+        return OpenFailure(dir / name);
+    }
+    std::string OpenFailure(const std::filesystem::path& path) {
+        try {
+            player.open(QString::fromStdString(path.string()));
+        } catch (const SoundError& e) {
+            return e.what();
+        }
+        return {};
+    }
+};
+
+TEST_F(SoundPlayerTest, GoodWaveLoadsAndPlaysAgainAndAgain) {
+    WriteFile(dir / "ok.wav", Wave(4410, 8820));
+    for (int i = 0; i < 20; ++i) {
+        player.open(QString::fromStdString((dir / "ok.wav").string()));
+        player.play();
+    }
+}
+
+TEST_F(SoundPlayerTest, BadFilesGiveTheLibrarysMessage) {
+    const std::string missing = (dir / "none.wav").string();
+    EXPECT_EQ(OpenFailure(dir / "none.wav"), "Couldn't open " + missing);
+    EXPECT_FALSE(OpenFailure("text.wav", "this is not a sound").empty());
+    EXPECT_FALSE(OpenFailure("empty.wav", "").empty());
+    // A file cut off inside its sound data is refused rather than played short.
+    EXPECT_FALSE(OpenFailure("cut.wav", Wave(100, 8820)).empty());
+    // After a failure the player still works.
+    WriteFile(dir / "ok.wav", Wave(100, 200));
+    EXPECT_EQ(OpenFailure(dir / "ok.wav"), "");
+}
+
+QImage Solid(QSize size, QColor color, QImage::Format format) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    return image.convertToFormat(format);
+}
+
+std::string BmpBytes(const QImage& image) {
+    TempDir dir;
+    const QString path = QString::fromStdString((dir / "x.bmp").string());
+    EXPECT_TRUE(image.save(path, "BMP"));
+    return test::ReadFile(dir / "x.bmp");
+}
+
+class BitmapTest : public ::testing::Test {
+protected:
+    TempDir dir;
+
+    std::string LoadFailure(const std::string& name) {
+        try {
+            LoadCellBitmap(QString::fromStdString((dir / name).string()));
+        } catch (const BitmapError& e) {
+            return e.what();
+        }
+        return {};
+    }
+};
+
+TEST_F(BitmapTest, GoodBitmapsOfEveryDepthLoad) {
+    const QImage::Format formats[] = {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_RGB888,
+                                      QImage::Format_ARGB32};
+    for (QImage::Format format : formats) {
+        WriteFile(dir / "ok.bmp", BmpBytes(Solid({30, 20}, Qt::black, format)));
+        const QImage image = LoadCellBitmap(QString::fromStdString((dir / "ok.bmp").string()));
+        EXPECT_EQ(image.size(), QSize(30, 20)) << format;
+    }
+}
+
+TEST_F(BitmapTest, BadFilesAreNamedOrCalledInvalid) {
+    EXPECT_EQ(LoadFailure("none.bmp"),
+              "Cannot open file \"" + (dir / "none.bmp").string() + "\". No such file or directory");
+    const std::string good = BmpBytes(Solid({40, 40}, Qt::red, QImage::Format_RGB888));
+    const std::pair<const char*, std::string> bad[] = {
+        {"empty.bmp", ""},
+        {"text.bmp", "not a picture at all"},
+        {"cut.bmp", good.substr(0, good.size() - 100)},
+        {"header.bmp", good.substr(0, 40)},
+    };
+    for (const auto& [name, bytes] : bad) {
+        WriteFile(dir / name, bytes);
+        EXPECT_EQ(LoadFailure(name), "Bitmap image is not valid") << name;
+    }
+    // A header that claims a huge picture is refused before anything is allocated.
+    std::string huge = good;
+    const std::uint32_t side = 0x7FFFFFF0;
+    std::memcpy(huge.data() + 18, &side, 4);
+    std::memcpy(huge.data() + 22, &side, 4);
+    WriteFile(dir / "huge.bmp", huge);
+    EXPECT_EQ(LoadFailure("huge.bmp"), "Bitmap image is not valid");
+}
+
+TEST_F(BitmapTest, BareNameIsShownWithTheWorkingFolder) {
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(dir.path().string())));
+    std::string message;
+    try {
+        LoadCellBitmap("zero.bmp");
+    } catch (const BitmapError& e) {
+        message = e.what();
+    }
+    QDir::setCurrent(cwd);
+    EXPECT_EQ(message, "Cannot open file \"" + (dir / "zero.bmp").string() + "\". No such file or directory");
+}
+
+using test::WindowTest;
+
+TEST_F(WindowTest, FailedPictureKeepsTheCellsOldPicture) {
+    TfrmMAin& w = Window();
+    w.SetCellPicture(4, "empty.bmp");
+    EXPECT_EQ(CellPictureColor(4), test::kEmptyColor);
+    test::WriteFile(dir / "cross.bmp", "garbage");
+    EXPECT_THROW(w.SetCellPicture(4, "cross.bmp"), BitmapError);
+    EXPECT_EQ(CellPictureColor(4), test::kEmptyColor);
+}
+
+TEST_F(WindowTest, StartWithoutClickSoundShowsTheErrorAndGoesOn) {
+    soundsMissing.insert("click.wav");
+    TfrmMAin& w = Window();
+    ASSERT_EQ(test::ShownErrors().size(), 1);
+    EXPECT_EQ(test::ShownErrors()[0], QApplication::applicationDisplayName() + "|Couldn't open " +
+                                          "click.wav.");
+    // Start-up went on: the default bank is loaded, the board empty, the title set.
+    EXPECT_EQ(w.bank().record(1).question.view(), "Q1");
+    EXPECT_EQ(w.game().cell(1), kEmptyCell);
+    EXPECT_EQ(w.windowTitle(), "Турнир-клеточка");
+}
+
+}  // namespace
+}  // namespace kletochka
