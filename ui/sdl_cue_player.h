@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cue_player.h"
+#include <cstdint>
+#include <vector>
 
-struct Mix_Chunk;
+#include "cue_player.h"
 
 namespace kletochka {
 
-// Plays cues through SDL_mixer on a single channel. The audio device is opened
-// once, early, so the first cue is not late; without a usable device it falls
-// back to SDL's silent driver and still loads and "plays" every file.
+// Plays wave files through SDL's audio queue: one cue at a time, the next one
+// clearing whatever is still queued. The audio device is opened once, early,
+// so the first cue is not late; without a usable device it falls back to
+// SDL's silent driver and still loads and "plays" every file.
 class SdlCuePlayer : public CuePlayer {
 public:
     SdlCuePlayer();
@@ -27,8 +29,8 @@ public:
 private:
     void close();
 
-    Mix_Chunk* m_chunk = nullptr;
-    bool m_deviceOpen = false;
+    std::uint32_t m_device = 0;    // 0: none open
+    std::vector<std::uint8_t> m_cue;  // the open file's sound in the device's format
     bool m_audible = false;
 };
 
