@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QImage>
 
+#include <csignal>
 #include <cstring>
 
 #include "cell_bitmap.h"
@@ -95,6 +96,11 @@ TEST_F(SoundPlayerTest, BadFilesGiveTheLibrarysMessage) {
     // After a failure the player still works.
     WriteFile(dir / "ok.wav", Wave(100, 200));
     EXPECT_EQ(OpenFailure(dir / "ok.wav"), "");
+}
+
+TEST_F(SoundPlayerTest, TerminationSignalStillEndsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::raise(SIGTERM), ::testing::KilledBySignal(SIGTERM), "");
 }
 
 QImage Solid(QSize size, QColor color, QImage::Format format) {
