@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <vector>
+
+#include "problem.h"
+#include "question_record.h"
+
+namespace kletochka::qbtool {
+
+// One question to look at, with where it sits in the bank and, from a table, its line.
+struct PlacedRecord {
+    int line = 0;
+    int round = 0;
+    int cell = 0;
+    QuestionRecord record;
+};
+
+// What would go wrong in play: a right answer outside 1..3, an empty text, a
+// length byte above 70, a "&" (the window would hide it and underline the next letter).
+void CheckRecord(const PlacedRecord& placed, ProblemList& problems);
+
+// The text fields of a record with their column names, question first.
+struct NamedField {
+    const char* column;
+    const ShortString* field;
+};
+std::vector<NamedField> TextFields(const QuestionRecord& record);
+
+}  // namespace kletochka::qbtool
