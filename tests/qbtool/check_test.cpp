@@ -13,13 +13,21 @@
 namespace kletochka::test {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
+constexpr const char* kSharesHeading = "right answers in each round:";
+
+// The problem lines of check's output: those before the shares of right answers.
+std::vector<std::string> ProblemLines(const std::string& out) {
     std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line) && line != kSharesHeading;) {
         lines.push_back(line);
     }
     return lines;
+}
+
+QbtoolRun CheckBank(const TempDir& dir, const QuestionBank::Records& records) {
+    WriteFile(dir / "b.qb", BankBytes(records));
+    return RunQbtoolWith({"check", (dir / "b.qb").string()});
 }
 
 class CheckTest : public ::testing::Test {
@@ -31,7 +39,10 @@ TEST_F(CheckTest, CleanBankHasNothingToReport) {
     WriteFile(dir / "b.qb", BankBytes(NumberedRecords('Q', '\x55')));
     const QbtoolRun run = RunQbtoolWith({"check", (dir / "b.qb").string()});
     EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(ProblemLines(run.out).empty()) << run.out;
+    EXPECT_NE(run.out.find(std::string(kSharesHeading) + "\n  round 1: A 3, B 3, C 3\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\n  round 7: A 3, B 3, C 3\n"), std::string::npos);
     EXPECT_NE(run.err.find("as a question bank"), std::string::npos);
 }
 
@@ -59,12 +70,56 @@ TEST_F(CheckTest, ReportsEachFaultOfACraftedBankOnItsOwnLine) {
         "round 5, cell 4 (Г), question: too wide for the screen",
         "round 5, cell 5 (Д), correct: the right answer is number -1",
     };
-    const std::vector<std::string> lines = Lines(run.out);
+    const std::vector<std::string> lines = ProblemLines(run.out);
     ASSERT_EQ(lines.size(), expected.size()) << run.out;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         EXPECT_EQ(lines[i].rfind(expected[i], 0), 0u) << lines[i];
     }
     EXPECT_NE(run.err.find("8 problems found"), std::string::npos);
+    EXPECT_NE(run.out.find("  round 5: A 3, B 3, C 2, 1 not A, B or C\n"), std::string::npos);
+}
+
+struct Balance {
+    const char* name;
+    int bs;  // how many of round 2's nine right answers are B
+    bool flagged;
+};
+void PrintTo(const Balance& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BalanceTest : public CheckTest, public ::testing::WithParamInterface<Balance> {};
+
+TEST_P(BalanceTest, FlagsARoundWhereOneLetterHasMoreThanTwoThirds) {
+    QuestionBank::Records records = NumberedRecords();
+    for (int cell = 1; cell <= 9; ++cell) {
+        records[static_cast<std::size_t>(8 + cell)].setCorrect(
+            cell <= GetParam().bs ? 2 : 1 + cell % 2 * 2);
+    }
+    const QbtoolRun run = CheckBank(dir, records);
+    const std::string flag =
+        "round 2: " + std::to_string(GetParam().bs) + " of 9 right answers are B";
+    EXPECT_EQ(run.status, GetParam().flagged ? 1 : 0) << run.out;
+    EXPECT_EQ(ProblemLines(run.out).size(), GetParam().flagged ? 1u : 0u) << run.out;
+    EXPECT_EQ(run.out.find(flag) != std::string::npos, GetParam().flagged) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rounds, BalanceTest,
+                         ::testing::Values(Balance{"SixOfNine", 6, false},
+                                           Balance{"SevenOfNine", 7, true},
+                                           Balance{"AllNine", 9, true}),
+                         ParamName());
+
+TEST_F(CheckTest, QuestionAskedTwiceIsFlaggedWhereItComesAgain) {
+    QuestionBank::Records records = NumberedRecords();
+    records[4].question.assign(Cp1251("Сколько ног у паука?"));
+    records[19].question.assign(Cp1251("  сколько  НОГ у паука? "));
+    records[62].question.assign(Cp1251("Сколько ног у паука?!"));
+    const QbtoolRun run = CheckBank(dir, records);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(ProblemLines(run.out),
+              (std::vector<std::string>{"round 3, cell 2 (Б), question: the same question as "
+                                        "round 1, cell 5 (Д)"}));
 }
 
 TEST_F(CheckTest, AnswerIsFlaggedOnceItOutgrowsItsLabel) {
@@ -75,8 +130,7 @@ TEST_F(CheckTest, AnswerIsFlaggedOnceItOutgrowsItsLabel) {
     do {
         answer += 'n';
         records[0].answerA.assign(answer);
-        WriteFile(dir / "b.qb", BankBytes(records));
-        run = RunQbtoolWith({"check", (dir / "b.qb").string()});
+        run = CheckBank(dir, records);
     } while (run.status == 0 && answer.size() < 70);
     ASSERT_EQ(run.status, 1) << "never too wide";
     EXPECT_NE(run.out.find("answer_a: too wide for the screen"), std::string::npos);

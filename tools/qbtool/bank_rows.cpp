@@ -8,13 +8,13 @@
 
 namespace kletochka::qbtool {
 
-std::string TableHeader() {
+std::string TableHeader(char delimiter) {
     std::vector<CsvField> names;
     for (const auto name : kColumnNames) {
         names.push_back(Bare(std::string(name)));
     }
     std::string out;
-    AppendCsvRow(out, names);
+    AppendCsvRow(out, names, delimiter);
     return out;
 }
 
@@ -38,6 +38,17 @@ std::string BankToTable(const QuestionBank::Records& records) {
         AppendCsvRow(out, {Bare(std::to_string(RoundOf(i))), Bare(std::to_string(CellOf(i))),
                            Text(r.question), Text(r.answerA), Text(r.answerB), Text(r.answerC),
                            Bare(CorrectText(r.correct()))});
+    }
+    return out;
+}
+
+std::string EmptyTable(char delimiter) {
+    std::string out = TableHeader(delimiter);
+    for (int i = 1; i <= QuestionBank::kRecords; ++i) {
+        AppendCsvRow(out,
+                     {Bare(std::to_string(RoundOf(i))), Bare(std::to_string(CellOf(i))), Quoted(""),
+                      Quoted(""), Quoted(""), Quoted(""), Bare("")},
+                     delimiter);
     }
     return out;
 }

@@ -17,6 +17,9 @@ std::string CorrectText(std::int32_t correct);
 std::string BankToTable(const QuestionBank::Records& records);
 
 // The header row: round,cell,question,answer_a,answer_b,answer_c,correct
-std::string TableHeader();
+std::string TableHeader(char delimiter = ',');
+
+// The header and 63 rows with round and cell filled in and everything else empty.
+std::string EmptyTable(char delimiter);
 
 }  // namespace kletochka::qbtool

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 
+#include "balance_check.h"
 #include "commands.h"
 #include "error.h"
 #include "file_io.h"
@@ -9,6 +10,7 @@
 #include "problem_report.h"
 #include "question_table.h"
 #include "record_check.h"
+#include "repeat_check.h"
 #include "table_columns.h"
 
 namespace kletochka::qbtool {
@@ -27,6 +29,12 @@ its round and cell:
   - a "&" in a text (the game would hide it and underline the next letter)
   - a text longer than 70 characters (in a bank made by another program)
   - a file longer than a bank's 18144 bytes (the extra bytes are ignored)
+  - the same question asked twice
+  - a round where one letter is the right answer more than 2 times in 3:
+    a class soon learns to say that letter
+
+At the end it shows how the right answers of each round are shared
+between A, B and C; those lines are for information only.
 
 For a table it also lists everything that qbtool build would refuse. A file
 ending in .qb is read as a bank and one ending in .csv as a table; any other
@@ -84,7 +92,7 @@ std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path
     }
     std::vector<PlacedRecord> placed;
     for (int i = 1; i <= QuestionBank::kRecords; ++i) {
-        placed.push_back({0, RoundOf(i), CellOf(i), records[static_cast<std::size_t>(i - 1)]});
+        placed.push_back({0, RoundOf(i), CellOf(i), records[static_cast<std::size_t>(i - 1)], {}});
     }
     return placed;
 }
@@ -97,8 +105,8 @@ std::vector<PlacedRecord> TableRecords(const std::filesystem::path& path, const 
     std::vector<PlacedRecord> placed;
     for (int i = 1; i <= QuestionBank::kRecords; ++i) {
         const auto& entry = table.entries[static_cast<std::size_t>(i - 1)];
-        if (entry && entry->record) {
-            placed.push_back({entry->line, RoundOf(i), CellOf(i), *entry->record});
+        if (entry) {
+            placed.push_back({entry->line, RoundOf(i), CellOf(i), entry->record, entry->rejected});
         }
     }
     return placed;
@@ -136,7 +144,13 @@ int RunCheck(const QStringList& args, Console& io) {
         CheckRecord(placed, problems);
         CheckFit(placed, problems);
     }
+    CheckRepeats(records, problems);
+    const std::vector<std::string> shares = CheckAnswerBalance(records, problems);
     ReportProblems(problems, ProblemList::kKept, io.out);
+    io.out << "right answers in each round:\n";
+    for (const std::string& line : shares) {
+        io.out << "  " << line << "\n";
+    }
     if (problems.empty()) {
         io.err << "no problems found\n";
         return kSuccess;

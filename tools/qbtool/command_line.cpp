@@ -13,14 +13,14 @@ std::variant<CommandArgs, int> ParseCommand(const QStringList& args, const Comma
     QCommandLineParser parser;
     const QCommandLineOption help({"h", "help"}, "");
     const QCommandLineOption output({"o", "output"}, "", "file");
-    std::optional<QCommandLineOption> flag;
+    std::vector<QCommandLineOption> flags;
     parser.addOption(help);
     if (info.output != Output::None) {
         parser.addOption(output);
     }
-    if (info.flag != nullptr) {
-        flag.emplace(QString::fromLatin1(info.flag), "");
-        parser.addOption(*flag);
+    for (const std::string& name : info.flags) {
+        flags.emplace_back(QString::fromStdString(name), "");
+        parser.addOption(flags.back());
     }
     if (!parser.parse(QStringList{QStringLiteral("qbtool")} + args)) {
         return UsageError(info, parser.errorText().toStdString(), io);
@@ -51,7 +51,11 @@ std::variant<CommandArgs, int> ParseCommand(const QStringList& args, const Comma
             return UsageError(info, "the output would overwrite " + file.string() + " itself", io);
         }
     }
-    parsed.flag = flag && parser.isSet(*flag);
+    for (const QCommandLineOption& flag : flags) {
+        if (parser.isSet(flag)) {
+            parsed.flags.push_back(flag.names().first().toStdString());
+        }
+    }
     return parsed;
 }
 

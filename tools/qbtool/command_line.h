@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QStringList>
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -28,16 +29,19 @@ enum class Output { None, Optional, Required };
 // What a command takes and tells about itself.
 struct CommandInfo {
     const char* name;
-    const char* help;            // the whole --help text
-    int files;                   // how many file names it takes
-    Output output;               // whether it takes -o FILE
-    const char* flag = nullptr;  // the name of one more --option without a value, if any
+    const char* help;                     // the whole --help text
+    int files;                            // how many file names it takes
+    Output output;                        // whether it takes -o FILE
+    std::vector<std::string> flags = {};  // names of its --options that take no value
 };
 
 struct CommandArgs {
     std::vector<std::filesystem::path> files;
     std::optional<std::filesystem::path> output;
-    bool flag = false;
+    std::vector<std::string> flags;  // those given
+    bool has(const std::string& flag) const {
+        return std::find(flags.begin(), flags.end(), flag) != flags.end();
+    }
 };
 
 // Reads a command's arguments (those after its name). Gives an exit status

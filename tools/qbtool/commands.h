@@ -15,5 +15,6 @@ int RunQbtool(const QStringList& args, Console& io);
 int RunDump(const QStringList& args, Console& io);
 int RunBuild(const QStringList& args, Console& io);
 int RunCheck(const QStringList& args, Console& io);
+int RunTemplate(const QStringList& args, Console& io);
 
 }  // namespace kletochka::qbtool

@@ -19,15 +19,15 @@ void AppendQuoted(std::string& out, std::string_view text) {
 
 }  // namespace
 
-void AppendCsvRow(std::string& out, const std::vector<CsvField>& fields) {
+void AppendCsvRow(std::string& out, const std::vector<CsvField>& fields, char delimiter) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
-            out += ',';
+            out += delimiter;
         }
         if (fields[i].quoted) {
             AppendQuoted(out, fields[i].text);
         } else {
-            assert(fields[i].text.find_first_of(",\"\r\n") == std::string::npos);
+            assert(fields[i].text.find_first_of(",;\"\r\n") == std::string::npos);
             out += fields[i].text;
         }
     }

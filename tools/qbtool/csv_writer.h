@@ -21,6 +21,6 @@ inline CsvField Quoted(std::string text) {
 }
 
 // Appends one CSV row ending in CRLF; a bare field must need no quoting.
-void AppendCsvRow(std::string& out, const std::vector<CsvField>& fields);
+void AppendCsvRow(std::string& out, const std::vector<CsvField>& fields, char delimiter = ',');
 
 }  // namespace kletochka::qbtool

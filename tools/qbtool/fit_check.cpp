@@ -31,13 +31,13 @@ int AnswerPixels(const QString& text) {
 }
 
 void CheckFit(const PlacedRecord& placed, ProblemList& problems) {
-    for (const NamedField& named : TextFields(placed.record)) {
-        const bool question = named.field == &placed.record.question;
+    for (const NamedField& named : CheckedTextFields(placed)) {
+        const bool question = named.column == kQuestion;
         const QString text = DisplayText(*named.field);
         const int width = question ? QuestionPixels(text) : AnswerPixels(text);
         const int room = question ? kQuestionWidth : kAnswerWidth;
         if (width > room) {
-            problems.add({placed.line, placed.round, placed.cell, named.column,
+            problems.add({placed.line, placed.round, placed.cell, named.name,
                           "too wide for the screen: " + std::to_string(width) +
                               " pixels, room for " + std::to_string(room) + "; shorten it"});
         }

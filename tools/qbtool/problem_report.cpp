@@ -9,9 +9,14 @@
 namespace kletochka::qbtool {
 
 void ReportProblems(const ProblemList& problems, std::size_t limit, std::ostream& out) {
-    const std::size_t shown = std::min(limit, problems.kept().size());
+    // Whole-file problems first, then round by round and cell by cell, each question's together.
+    std::vector<Problem> sorted = problems.kept();
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Problem& a, const Problem& b) {
+        return std::pair(a.round, a.cell) < std::pair(b.round, b.cell);
+    });
+    const std::size_t shown = std::min(limit, sorted.size());
     for (std::size_t i = 0; i < shown; ++i) {
-        out << FormatProblem(problems.kept()[i]) << "\n";
+        out << FormatProblem(sorted[i]) << "\n";
     }
     if (problems.count() > shown) {
         out << "… and " << problems.count() - shown << " more\n";

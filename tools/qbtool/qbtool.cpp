@@ -16,9 +16,17 @@ const char* const kHelp =
 Usage: qbtool COMMAND [FILES AND OPTIONS]
 
 Commands:
-  build      turn a table of questions (CSV) into a question bank (.qb)
+  template   write an empty table of questions to fill in a spreadsheet
+  build      turn a filled table (CSV) into a question bank (.qb)
   check      find mistakes in a table or a bank before the lesson
   dump       turn a question bank back into a table
+
+A bank step by step:
+  1. qbtool template -o questions.csv
+  2. fill questions.csv in LibreOffice Calc or Excel and save it as CSV
+  3. qbtool check questions.csv
+  4. qbtool build questions.csv -o lesson.qb
+  5. in the game, load lesson.qb with the button that opens a question file
 
 "qbtool COMMAND --help" tells more about each command, with an example.
 
@@ -32,10 +40,11 @@ struct Command {
     int (*run)(const QStringList&, Console&);
 };
 
-constexpr std::array<Command, 3> kCommands{{
+constexpr std::array<Command, 4> kCommands{{
     {"build", RunBuild},
     {"check", RunCheck},
     {"dump", RunDump},
+    {"template", RunTemplate},
 }};
 
 int RunCommand(const Command& command, const QStringList& args, Console& io) {

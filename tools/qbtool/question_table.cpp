@@ -115,10 +115,10 @@ std::optional<QuestionBank::Records> QuestionTable::bank() const {
     }
     QuestionBank::Records records{};
     for (std::size_t i = 0; i < records.size(); ++i) {
-        if (!entries[i] || !entries[i]->record) {
+        if (!entries[i] || entries[i]->rejected.any()) {
             return std::nullopt;
         }
-        records[i] = *entries[i]->record;
+        records[i] = entries[i]->record;
     }
     return records;
 }

@@ -10,6 +10,7 @@
 
 #include "problem.h"
 #include "question_bank.h"
+#include "table_columns.h"
 #include "text_encoding.h"
 
 namespace kletochka::qbtool {
@@ -19,7 +20,8 @@ inline constexpr std::size_t kMaxTableBytes = 32 * 1024 * 1024;
 
 struct TableEntry {
     int line = 0;
-    std::optional<QuestionRecord> record;  // nothing when a field of the row was rejected
+    QuestionRecord record;
+    ColumnSet rejected;  // fields of the row that were wrong, left empty in record
 };
 
 // A question table as read from CSV: its rows by bank position and all that is wrong with it.

@@ -6,6 +6,7 @@
 
 #include "problem.h"
 #include "question_record.h"
+#include "table_columns.h"
 
 namespace kletochka::qbtool {
 
@@ -15,6 +16,7 @@ struct PlacedRecord {
     int round = 0;
     int cell = 0;
     QuestionRecord record;
+    ColumnSet rejected;  // fields a table had wrong: reported already, not to be checked
 };
 
 // What would go wrong in play: a right answer outside 1..3, an empty text, a
@@ -23,9 +25,13 @@ void CheckRecord(const PlacedRecord& placed, ProblemList& problems);
 
 // The text fields of a record with their column names, question first.
 struct NamedField {
-    const char* column;
+    Column column;
+    const char* name;
     const ShortString* field;
 };
 std::vector<NamedField> TextFields(const QuestionRecord& record);
+
+// Those of its text fields that are to be checked.
+std::vector<NamedField> CheckedTextFields(const PlacedRecord& placed);
 
 }  // namespace kletochka::qbtool

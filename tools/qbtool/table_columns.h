@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <string_view>
 
 #include "question_bank.h"
@@ -11,6 +12,8 @@ namespace kletochka::qbtool {
 
 // The columns of a question table, in the order qbtool writes them.
 enum Column { kRound, kCell, kQuestion, kAnswerA, kAnswerB, kAnswerC, kCorrect, kColumnCount };
+
+using ColumnSet = std::bitset<kColumnCount>;
 
 inline constexpr std::array<std::string_view, kColumnCount> kColumnNames = {
     "round", "cell", "question", "answer_a", "answer_b", "answer_c", "correct"};

@@ -43,11 +43,11 @@ void AddTableRow(const CsvRow& row, const TableHeader& header, QuestionTable& ta
         return;
     }
     const auto field = [&](Column c) -> const std::string& { return row.fields[header.index[c]]; };
-    bool good = true;
+    ColumnSet rejected;
     const auto reject = [&](Column c, std::string why) {
         table.problems.add(
             {where.line, where.round, where.cell, std::string(kColumnNames[c]), std::move(why)});
-        good = false;
+        rejected.set(c);
     };
 
     std::string why;
@@ -59,17 +59,17 @@ void AddTableRow(const CsvRow& row, const TableHeader& header, QuestionTable& ta
     if (!cell) {
         reject(kCell, why);
     }
+    std::optional<TableEntry>* entry = nullptr;
     if (round && cell) {
         where.round = *round;
         where.cell = *cell;
-        auto& entry = table.entries[static_cast<std::size_t>(RecordNumber(*round, *cell) - 1)];
-        if (entry) {
+        entry = &table.entries[static_cast<std::size_t>(RecordNumber(*round, *cell) - 1)];
+        if (*entry) {
             where.text = "a second row for this question; the first is on line " +
-                         std::to_string(entry->line);
+                         std::to_string((*entry)->line);
             table.problems.add(where);
             return;
         }
-        entry = TableEntry{row.line, std::nullopt};
     }
 
     QuestionRecord record;
@@ -85,8 +85,9 @@ void AddTableRow(const CsvRow& row, const TableHeader& header, QuestionTable& ta
     } else {
         reject(kCorrect, why);
     }
-    if (good) {
-        table.entries[static_cast<std::size_t>(RecordNumber(*round, *cell) - 1)]->record = record;
+    // Kept even with a rejected field, so that check still looks at the others.
+    if (entry != nullptr) {
+        *entry = TableEntry{row.line, record, rejected};
     }
 }
 
