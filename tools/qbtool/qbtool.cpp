@@ -52,7 +52,12 @@ constexpr std::array<Command, 5> kCommands{{
 
 int RunCommand(const Command& command, const QStringList& args, Console& io) {
     try {
-        return command.run(args, io);
+        const int status = command.run(args, io);
+        // Data lost on the way out (a full disk behind a redirection) is a failure.
+        if (!io.out.flush()) {
+            throw Error("cannot write the output");
+        }
+        return status;
     } catch (const std::exception& e) {
         io.err << "qbtool " << command.name << ": " << e.what() << "\n";
         return kFailure;
