@@ -162,6 +162,8 @@ const Variant kVariants[] = {
     {"ByteOrderMark", [] { return "\xEF\xBB\xBF" + Joined(GoodLines()); }, "as UTF-8 with BOM"},
     {"Semicolons", [] { return Replaced(Joined(GoodLines()), ",", ";"); }, "separated by ';'"},
     {"Windows1251", [] { return Cp1251(Joined(GoodLines())); }, "as Windows-1251"},
+    {"BlankLinesThenSemicolons",
+     [] { return "\r\n\r\n" + Replaced(Joined(GoodLines()), ",", ";"); }, "separated by ';'"},
     {"Windows1251Semicolons", [] { return Cp1251(Replaced(Joined(GoodLines()), ",", ";")); },
      "as Windows-1251, columns separated by ';'"},
     {"RowsReversed",

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "csv_reader.h"
-#include "csv_writer.h"
 #include "run_qbtool.h"
 
 namespace kletochka::qbtool {
@@ -79,21 +78,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCsv{"UnclosedQuote", "a,b\nc,\"open\nmore\n", 2, 1},
                       BadCsv{"UnclosedAfterQuotedBreak", "\"a\nb\",c\n\"x", 3, 0}),
     test::ParamName());
-
-TEST(CsvWriterTest, WhatItWritesReadsBackUnchanged) {
-    const std::vector<std::string> texts = {"",      " lead",         "trail ",    "a,b", "a;b",
-                                            "\"q\"", "line\r\nbreak", "«Ёж» & Co", "\"",  ","};
-    std::string out;
-    std::vector<CsvField> fields{Bare("7")};
-    for (const auto& t : texts) {
-        fields.push_back(Quoted(t));
-    }
-    AppendCsvRow(out, fields);
-    AppendCsvRow(out, {Bare("x")});
-    std::vector<std::string> expected{"7"};
-    expected.insert(expected.end(), texts.begin(), texts.end());
-    EXPECT_EQ(Read(out), (Rows{{1, expected}, {3, {"x"}}}));
-}
 
 }  // namespace
 }  // namespace kletochka::qbtool

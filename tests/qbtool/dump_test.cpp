@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sstream>
 
 #include "bank_files.h"
+#include "commands.h"
 #include "run_qbtool.h"
 #include "tables.h"
 #include "temp_dir.h"
@@ -57,6 +59,16 @@ TEST_F(DumpTest, WritesWhatTheGameShowsFromHandMadeBytes) {
     EXPECT_EQ(run.out.substr(0, expected.size()), expected);
     EXPECT_NE(run.out.find("\r\n7,9,\"\",\"\",\"\",\"\",0\r\n"), std::string::npos);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 64);
+}
+
+TEST_F(DumpTest, OutputThatCannotBeWrittenIsAFailure) {
+    WriteFile(bank, BankBytes(NumberedRecords()));
+    RunQbtoolWith({"--version"});  // makes the application the tool needs
+    std::ostream full(nullptr);    // every write fails, as on a full disk
+    std::ostringstream err;
+    qbtool::Console io{full, err};
+    EXPECT_EQ(qbtool::RunQbtool({"qbtool", "dump", QString::fromStdString(bank)}, io), 1);
+    EXPECT_NE(err.str().find("cannot write the output"), std::string::npos);
 }
 
 struct BadBank {

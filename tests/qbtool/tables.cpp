@@ -28,6 +28,14 @@ std::string Joined(const std::vector<std::string>& lines, const std::string& eol
     return text;
 }
 
+std::size_t Occurrences(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
 std::string Cp1251(const std::string& utf8) {
     const auto bytes = EncodeWindows1251(QString::fromStdString(utf8));
     if (!bytes) {

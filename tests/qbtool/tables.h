@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ std::vector<std::string> GoodLines();
 
 // The lines joined, each ended by eol.
 std::string Joined(const std::vector<std::string>& lines, const std::string& eol = "\r\n");
+
+// How many times `what` occurs in text, overlaps counted.
+std::size_t Occurrences(const std::string& text, const std::string& what);
 
 // The Windows-1251 bytes of a UTF-8 text.
 std::string Cp1251(const std::string& utf8);

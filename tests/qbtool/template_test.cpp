@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "run_qbtool.h"
+#include "tables.h"
 #include "temp_dir.h"
 
 namespace kletochka::test {
@@ -15,14 +16,6 @@ class TemplateTest : public ::testing::Test {
     const std::string bank = (dir / "lesson.qb").string();
 };
 
-std::size_t Count(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
-        ++n;
-    }
-    return n;
-}
-
 TEST_F(TemplateTest, HasTheHeaderAndEveryRoundAndCellWithEmptyTexts) {
     ASSERT_EQ(RunQbtoolWith({"template", "-o", csv}).status, 0);
     const std::string table = ReadFile(csv);
@@ -32,7 +25,7 @@ TEST_F(TemplateTest, HasTheHeaderAndEveryRoundAndCellWithEmptyTexts) {
                           0),
               0u);
     EXPECT_NE(table.find("\r\n7,9,\"\",\"\",\"\",\"\",\r\n"), std::string::npos);
-    EXPECT_EQ(Count(table, "\r\n"), 64u);
+    EXPECT_EQ(Occurrences(table, "\r\n"), 64u);
 }
 
 TEST_F(TemplateTest, SemicolonsForExcelOnARussianSystem) {
@@ -40,7 +33,7 @@ TEST_F(TemplateTest, SemicolonsForExcelOnARussianSystem) {
     const std::string table = ReadFile(csv);
     EXPECT_EQ(table.rfind("round;cell;question;answer_a;answer_b;answer_c;correct\r\n1;1;\"\";", 0),
               0u);
-    EXPECT_EQ(Count(table, ","), 0u);
+    EXPECT_EQ(Occurrences(table, ","), 0u);
 }
 
 TEST_F(TemplateTest, NeverReplacesATableUnlessForced) {

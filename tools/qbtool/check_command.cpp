@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "balance_check.h"
+#include "bank_loading.h"
 #include "commands.h"
-#include "error.h"
 #include "file_io.h"
 #include "fit_check.h"
 #include "problem_report.h"
@@ -75,11 +75,8 @@ FileKind KindByContent(const std::string& bytes) {
 // The bank's records, or nothing after printing why it does not load.
 std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path& path,
                                                      ProblemList& problems, Console& io) {
-    QuestionBank::Records records;
-    try {
-        records = ReadQuestionBankFile(path);
-    } catch (const InOutError& e) {
-        io.err << path.string() << ": " << e.what() << "\n";
+    const auto records = LoadBank(path, io.err);
+    if (!records) {
         return std::nullopt;
     }
     std::error_code ec;
@@ -92,7 +89,8 @@ std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path
     }
     std::vector<PlacedRecord> placed;
     for (int i = 1; i <= QuestionBank::kRecords; ++i) {
-        placed.push_back({0, RoundOf(i), CellOf(i), records[static_cast<std::size_t>(i - 1)], {}});
+        placed.push_back(
+            {0, RoundOf(i), CellOf(i), (*records)[static_cast<std::size_t>(i - 1)], {}});
     }
     return placed;
 }

@@ -16,5 +16,6 @@ int RunDump(const QStringList& args, Console& io);
 int RunBuild(const QStringList& args, Console& io);
 int RunCheck(const QStringList& args, Console& io);
 int RunTemplate(const QStringList& args, Console& io);
+int RunSheet(const QStringList& args, Console& io);
 
 }  // namespace kletochka::qbtool

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "bank_loading.h"
 #include "bank_rows.h"
 #include "commands.h"
-#include "error.h"
 #include "file_io.h"
-#include "question_bank.h"
 
 namespace kletochka::qbtool {
 
@@ -39,14 +38,11 @@ int RunDump(const QStringList& args, Console& io) {
     }
     const CommandArgs& a = std::get<CommandArgs>(parsed);
     const std::filesystem::path& bank = a.files[0];
-    QuestionBank::Records records;
-    try {
-        records = ReadQuestionBankFile(bank);
-    } catch (const InOutError& e) {
-        io.err << bank.string() << ": " << e.what() << "\n";
+    const auto records = LoadBank(bank, io.err);
+    if (!records) {
         return kFailure;
     }
-    const std::string table = BankToTable(records);
+    const std::string table = BankToTable(*records);
     if (!a.output) {
         io.out << table;
         return kSuccess;

@@ -20,13 +20,15 @@ Commands:
   build      turn a filled table (CSV) into a question bank (.qb)
   check      find mistakes in a table or a bank before the lesson
   dump       turn a question bank back into a table
+  sheet      make the host's printable answer sheet of a bank
 
 A bank step by step:
   1. qbtool template -o questions.csv
   2. fill questions.csv in LibreOffice Calc or Excel and save it as CSV
   3. qbtool check questions.csv
   4. qbtool build questions.csv -o lesson.qb
-  5. in the game, load lesson.qb with the button that opens a question file
+  5. qbtool sheet lesson.qb -o answers.html, and print it for the host
+  6. in the game, load lesson.qb with the button that opens a question file
 
 "qbtool COMMAND --help" tells more about each command, with an example.
 
@@ -40,16 +42,22 @@ struct Command {
     int (*run)(const QStringList&, Console&);
 };
 
-constexpr std::array<Command, 4> kCommands{{
+constexpr std::array<Command, 5> kCommands{{
     {"build", RunBuild},
     {"check", RunCheck},
     {"dump", RunDump},
+    {"sheet", RunSheet},
     {"template", RunTemplate},
 }};
 
 int RunCommand(const Command& command, const QStringList& args, Console& io) {
     try {
-        return command.run(args, io);
+        const int status = command.run(args, io);
+        // Data lost on the way out (a full disk behind a redirection) is a failure.
+        if (!io.out.flush()) {
+            throw Error("cannot write the output");
+        }
+        return status;
     } catch (const std::exception& e) {
         io.err << "qbtool " << command.name << ": " << e.what() << "\n";
         return kFailure;

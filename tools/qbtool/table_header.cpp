@@ -29,6 +29,7 @@ std::string ExpectedHeader() {
 }  // namespace
 
 char DetectDelimiter(std::string_view text) {
+    text.remove_prefix(std::min(text.find_first_not_of("\r\n"), text.size()));
     const std::string_view first = text.substr(0, text.find('\n'));
     return std::count(first.begin(), first.end(), ';') > std::count(first.begin(), first.end(), ',')
                ? ';'

@@ -21,7 +21,7 @@ struct TableHeader {
     std::vector<std::string> ignored;  // names of columns that are not ours
 };
 
-// ';' when the first line has more semicolons than commas, as spreadsheets
+// ';' when the first non-blank line has more semicolons than commas, as spreadsheets
 // write on systems where the comma is the decimal sign; otherwise ','.
 char DetectDelimiter(std::string_view text);
 
