@@ -11,13 +11,11 @@ include(GNUInstallDirs)
 set(KLETOCHKA_INSTALL_APPDIR "lib/kletochka" CACHE STRING
     "Program folder, relative to the install prefix")
 
-# Everything links only the system's own libraries: no run path.
-set_target_properties(kletochka PROPERTIES INSTALL_RPATH "")
+# Both programs link only the system's own libraries: no run path.
+set_target_properties(kletochka qbtool PROPERTIES INSTALL_RPATH "")
 install(TARGETS kletochka RUNTIME DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
-install(FILES ${KLETOCHKA_RUNTIME_ASSETS} DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
-if(TARGET default_bank)
-  install(FILES ${KLETOCHKA_DIST_DIR}/default.qb DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
-endif()
+install(FILES ${KLETOCHKA_RUNTIME_ASSETS} ${KLETOCHKA_DIST_DIR}/default.qb
+        DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
 
 # The launcher finds the program folder relative to itself, so any prefix works.
 file(RELATIVE_PATH KLETOCHKA_BIN_TO_APP "/p/${CMAKE_INSTALL_BINDIR}" "/p/${KLETOCHKA_INSTALL_APPDIR}")
@@ -35,17 +33,14 @@ foreach(size 32 48 64 128 256)
 endforeach()
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-if(TARGET qbtool)
-  set_target_properties(qbtool PROPERTIES INSTALL_RPATH "")
-  install(TARGETS qbtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  # Debian's manual pages are compressed, reproducibly (-n: no name or time).
-  set(man ${CMAKE_BINARY_DIR}/packaging/qbtool.1.gz)
-  add_custom_command(OUTPUT ${man}
-    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/qbtool.1 > ${man}
-    DEPENDS packaging/qbtool.1 VERBATIM)
-  add_custom_target(qbtool_man ALL DEPENDS ${man})
-  install(FILES ${man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endif()
+install(TARGETS qbtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian's manual pages are compressed, reproducibly (-n: no name or time).
+set(man ${CMAKE_BINARY_DIR}/packaging/qbtool.1.gz)
+add_custom_command(OUTPUT ${man}
+  COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/qbtool.1 > ${man}
+  DEPENDS packaging/qbtool.1 VERBATIM)
+add_custom_target(qbtool_man ALL DEPENDS ${man})
+install(FILES ${man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kletochka)
