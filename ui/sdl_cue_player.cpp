@@ -72,11 +72,13 @@ std::vector<Uint8> LoadCue(SDL_RWops* file) {
 SdlCuePlayer::SdlCuePlayer() {
     // A truncated sound file is an error, not a shorter sound.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
+    // Otherwise SDL turns SIGTERM into an event nobody reads, and logging out or kill leaves the game running.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     m_device = OpenDevice();
     m_audible = m_device != 0;
     if (!m_audible) {
         std::fprintf(stderr, "kletochka: no sound device (%s); playing silently\n", SDL_GetError());
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         m_device = OpenDevice();
     }
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QImage>
 
+#include <csignal>
 #include <cstring>
 
 #include "cell_bitmap.h"
@@ -132,6 +133,11 @@ TEST_F(SoundPlayerTest, WavesOfOtherRatesAndLayoutsLoadAndPlay) {
         player.play();
         player.play();
     }
+}
+
+TEST_F(SoundPlayerTest, TerminationSignalStillEndsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::raise(SIGTERM), ::testing::KilledBySignal(SIGTERM), "");
 }
 
 QImage Solid(QSize size, QColor color, QImage::Format format) {
