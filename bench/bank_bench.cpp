@@ -3,23 +3,19 @@
 // Google Benchmark of the work behind one click: loading a bank, showing a
 // question, and repainting the whole window. Runs in the game's program folder.
 //
-//   bank_bench [benchmark flags]     the benchmarks, then table rows on stdout
-//   bank_bench --write-bank <file>   writes a full-length bank and exits
+//   bank_bench [benchmark flags]   the benchmarks, then table rows on stdout
 #include <benchmark/benchmark.h>
 
 #include <QDir>
-#include <QImage>
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
 #include "application.h"
 #include "cell_bitmap.h"
-#include "full_bank.h"
 #include "main_window.h"
 #include "report.h"
 
@@ -138,10 +134,6 @@ double ToMs(double time, benchmark::TimeUnit unit) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc == 3 && std::strcmp(argv[1], "--write-bank") == 0) {
-        bench::WriteBank(argv[2], bench::FullRecords());
-        return 0;
-    }
     if (!std::filesystem::exists(kDefaultBankFile)) {
         std::fprintf(stderr, "bank_bench: run me in the game's program folder (no %s here)\n", kDefaultBankFile);
         return 1;
