@@ -5,11 +5,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 
+#include "builtin_image.h"
 #include "cell_bitmap.h"
 #include "paths.h"
 #include "sdl_cue_player.h"
@@ -211,6 +214,45 @@ TEST_F(BitmapTest, BareNameIsShownWithTheWorkingFolder) {
     }
     QDir::setCurrent(cwd);
     EXPECT_EQ(message, "Cannot open file \"" + (dir / "zero.bmp").string() + "\". No such file or directory");
+}
+
+// Only the named format is tried: a JPEG is neither PNG nor BMP here, though
+// Qt's plugins would read it.
+TEST(BuiltInImage, ReadsTheNamedFormatOnly) {
+    TempDir dir;
+    const QString path = QString::fromStdString((dir / "picture").string());
+    const QImage blue = Solid({8, 8}, Qt::blue, QImage::Format_RGB32);
+    const struct {
+        const char* savedAs;
+        const char* readAs;
+        bool read;
+    } cases[] = {{"PNG", "png", true}, {"BMP", "bmp", true}, {"PNG", "bmp", false},
+                 {"JPG", "png", false}, {"JPG", "bmp", false}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(blue.save(path, c.savedAs)) << c.savedAs;
+        const QImage image = ReadBuiltInImage(path, c.readAs);
+        EXPECT_EQ(!image.isNull(), c.read) << c.savedAs << " as " << c.readAs;
+        if (c.read) {
+            EXPECT_EQ(image.pixelColor(4, 4), QColor(Qt::blue)) << c.savedAs;
+        }
+    }
+    // Qt's own reader does take the JPEG, so the refusals above are the point.
+    EXPECT_FALSE(QImage(path).isNull());
+}
+
+bool ImagePluginLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+}
+
+// Our own pictures load none of Qt's image plugins (nor libjpeg); an ordinary
+// read loads them all to ask each whether it can. Each check runs in a fresh process.
+TEST(BuiltInImage, LoadsNoImagePlugin) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const QString picture = QStringLiteral(":/crosses.bmp");
+    EXPECT_EXIT(std::exit(!ReadBuiltInImage(picture, "bmp").isNull() && !ImagePluginLoaded() ? 0 : 1),
+                ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(std::exit(!QImage(picture).isNull() && ImagePluginLoaded() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 using test::WindowTest;
