@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -145,7 +146,7 @@ int main(int argc, char* argv[]) {
         for (double ms : series[which].ms) {
             std::fprintf(stderr, " %.1f", ms);
         }
-        std::fprintf(stderr, "\n");
+        std::fprintf(stderr, " (fastest %.1f)\n", *std::min_element(series[which].ms.begin(), series[which].ms.end()));
     }
     PrintComparison("Start-up to first paint, " + label, "ms", 1, Median(series[0].ms), Median(series[1].ms));
     PrintComparison("Peak memory (VmHWM), " + label, "MiB", 1, Median(series[0].mib), Median(series[1].mib));
