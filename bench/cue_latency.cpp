@@ -12,10 +12,10 @@
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <stdexcept>
 
 #include "application.h"
+#include "clock.h"
 #include "label.h"
 #include "main_window.h"
 #include "monitor_recorder.h"
@@ -37,12 +37,6 @@ constexpr long long kPunctualitySpanNs = 1'000'000'000;
 // The right and wrong cues never fall silent this long in their first quarter second.
 constexpr std::int64_t kDropoutFrames = 32;
 constexpr std::int64_t kSoundingFrames = kRate / 4;
-
-long long MonotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000000000LL + now.tv_nsec;
-}
 
 // Notes when the watched widget's release arrives: its click handler runs next.
 class ClickClock : public QObject {

@@ -8,8 +8,9 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <ctime>
 #include <stdexcept>
+
+#include "clock.h"
 
 extern char** environ;
 
@@ -19,12 +20,6 @@ namespace {
 
 constexpr int kChannels = 2;
 constexpr int kFrameBytes = kChannels * 2;
-
-long long MonotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000000000LL + now.tv_nsec;
-}
 
 }  // namespace
 

@@ -14,17 +14,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "clock.h"
 #include "report.h"
 
 namespace {
 
 using kletochka::bench::Fixed;
 using kletochka::bench::Median;
+using kletochka::bench::MonotonicNs;
 
 constexpr int kTimeoutMs = 30000;
 
@@ -32,12 +33,6 @@ struct Run {
     double firstPaintMs;
     double peakMiB;
 };
-
-long long MonotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000000000LL + now.tv_nsec;
-}
 
 // Reads the child's output until it closes it, or gives up after the timeout.
 std::optional<std::string> ReadAll(int fd) {
