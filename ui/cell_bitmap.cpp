@@ -34,6 +34,10 @@ QImage LoadCellBitmap(const QString& file) {
         throw BitmapError(
             QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, in.errorString()).toStdString());
     }
+    return DecodeCellBitmap(bytes);
+}
+
+QImage DecodeCellBitmap(const QByteArray& bytes) {
     const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                              static_cast<std::size_t>(bytes.size()));
     QImage image;
