@@ -26,7 +26,9 @@ QImage LoadCellBitmap(const QString& file) {
     QFile in(file);
     errno = 0;
     if (!in.open(QIODevice::ReadOnly)) {
-        const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : in.errorString();
+        // Qt refuses a folder itself, without errno; say so as the system would.
+        const int err = errno != 0 ? errno : QFileInfo(file).isDir() ? EISDIR : 0;
+        const QString reason = err != 0 ? QString::fromLocal8Bit(std::strerror(err)) : in.errorString();
         throw BitmapError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason).toStdString());
     }
     const QByteArray bytes = in.read(kMaxFileSize + 1);
