@@ -31,8 +31,14 @@ QImage LoadCellBitmap(const QString& file) {
         const QString reason = err != 0 ? QString::fromLocal8Bit(std::strerror(err)) : in.errorString();
         throw BitmapError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason).toStdString());
     }
-    const QByteArray bytes = in.read(kMaxFileSize + 1);
-    if (in.error() != QFileDevice::NoError) {
+    // In pieces: a small file costs little, and a file without end stops past the cap.
+    QByteArray bytes;
+    char piece[64 * 1024];
+    qint64 got = 0;
+    while (bytes.size() <= kMaxFileSize && (got = in.read(piece, sizeof piece)) > 0) {
+        bytes.append(piece, static_cast<qsizetype>(got));
+    }
+    if (got < 0 || in.error() != QFileDevice::NoError) {
         throw BitmapError(
             QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, in.errorString()).toStdString());
     }

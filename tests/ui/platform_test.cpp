@@ -6,6 +6,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <fstream>
 
 #include "cell_bitmap.h"
 #include "media_files.h"
@@ -82,6 +86,36 @@ TEST_F(BitmapTest, GoodBitmapsOfEveryDepthLoad) {
         const QImage image = LoadCellBitmap(QString::fromStdString((dir / "ok.bmp").string()));
         EXPECT_EQ(image.size(), QSize(30, 20)) << format;
     }
+}
+
+// The address space the process has mapped now, in bytes.
+rlim_t MappedBytes() {
+    std::ifstream statm("/proc/self/statm");
+    rlim_t pages = 0;
+    statm >> pages;
+    return pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
+}
+
+TEST_F(BitmapTest, SmallPictureLoadsWithoutABigBuffer) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the address sanitizer maps address space of its own";
+#endif
+    WriteFile(dir / "ok.bmp", BmpBytes(Solid({30, 20}, Qt::black, QImage::Format_RGB888)));
+    const QString path = QString::fromStdString((dir / "ok.bmp").string());
+    LoadCellBitmap(path);  // the decoder maps what it needs on first use
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_AS, &old), 0);
+    rlimit low = old;
+    low.rlim_cur = MappedBytes() + 32 * 1024 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_AS, &low), 0);
+    std::string failure;
+    try {
+        LoadCellBitmap(path);
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    ::setrlimit(RLIMIT_AS, &old);
+    EXPECT_EQ(failure, "");
 }
 
 TEST_F(BitmapTest, BareNameIsShownWithTheWorkingFolder) {
