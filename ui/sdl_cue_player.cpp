@@ -36,7 +36,7 @@ SdlCuePlayer::SdlCuePlayer() {
     m_audible = OpenDevice();
     if (!m_audible) {
         std::fprintf(stderr, "kletochka: no sound device (%s); playing silently\n", SDL_GetError());
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         m_deviceOpen = OpenDevice();
     } else {
         m_deviceOpen = true;

@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
+
+#include "balance_check.h"
+#include "bank_loading.h"
+#include "commands.h"
+#include "file_io.h"
+#include "fit_check.h"
+#include "problem_report.h"
+#include "question_table.h"
+#include "record_check.h"
+#include "repeat_check.h"
+#include "table_columns.h"
+
+namespace kletochka::qbtool {
+
+namespace {
+
+const CommandInfo kCheck{"check", R"(Usage: qbtool check FILE
+
+Looks for everything that would go wrong in class, in a question bank (.qb)
+or in a question table (.csv), and lists each problem on its own line with
+its round and cell:
+
+  - a right answer that is not A, B or C, so no team could ever get it right
+  - an empty question or answer
+  - a question or an answer too wide to fit on the screen
+  - a "&" in a text (the game would hide it and underline the next letter)
+  - a text longer than 70 characters (in a bank made by another program)
+  - a file longer than a bank's 18144 bytes (the extra bytes are ignored)
+  - the same question asked twice
+  - a round where one letter is the right answer more than 2 times in 3:
+    a class soon learns to say that letter
+
+At the end it shows how the right answers of each round are shared
+between A, B and C; those lines are for information only.
+
+For a table it also lists everything that qbtool build would refuse. A file
+ending in .qb is read as a bank and one ending in .csv as a table; any other
+is taken for a bank when it holds zero bytes, else for a table.
+
+The status is 0 when there is nothing to fix, 1 otherwise.
+
+Options:
+  -h, --help   show this help
+
+Example:
+  qbtool check questions.csv
+)",
+                         1, Output::None};
+
+enum class FileKind { Bank, Table };
+
+// What the file's extension says it is, if anything.
+std::optional<FileKind> KindByName(const std::filesystem::path& path) {
+    std::string ext = path.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    if (ext == ".qb") {
+        return FileKind::Bank;
+    }
+    if (ext == ".csv") {
+        return FileKind::Table;
+    }
+    return std::nullopt;
+}
+
+// A bank holds zero bytes (unused field bytes, the high bytes of the answer number); text does not.
+FileKind KindByContent(const std::string& bytes) {
+    return bytes.find('\0') != std::string::npos ? FileKind::Bank : FileKind::Table;
+}
+
+// The bank's records, or nothing after printing why it does not load.
+std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path& path,
+                                                     ProblemList& problems, Console& io) {
+    const auto records = LoadBank(path, io.err);
+    if (!records) {
+        return std::nullopt;
+    }
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > QuestionBank::kFileSize) {
+        problems.add({0, 0, 0, "",
+                      "warning: the file has " + std::to_string(size) + " bytes, " +
+                          std::to_string(size - QuestionBank::kFileSize) +
+                          " more than a bank's 18144; the game ignores them"});
+    }
+    std::vector<PlacedRecord> placed;
+    for (int i = 1; i <= QuestionBank::kRecords; ++i) {
+        placed.push_back(
+            {0, RoundOf(i), CellOf(i), (*records)[static_cast<std::size_t>(i - 1)], {}});
+    }
+    return placed;
+}
+
+std::vector<PlacedRecord> TableRecords(const std::filesystem::path& path, const std::string& bytes,
+                                       ProblemList& problems, Console& io) {
+    QuestionTable table = ReadQuestionTable(bytes);
+    ReportReading(path, table, io.err);
+    problems = table.problems;
+    std::vector<PlacedRecord> placed;
+    for (int i = 1; i <= QuestionBank::kRecords; ++i) {
+        const auto& entry = table.entries[static_cast<std::size_t>(i - 1)];
+        if (entry) {
+            placed.push_back({entry->line, RoundOf(i), CellOf(i), entry->record, entry->rejected});
+        }
+    }
+    return placed;
+}
+
+}  // namespace
+
+int RunCheck(const QStringList& args, Console& io) {
+    const auto parsed = ParseCommand(args, kCheck, io);
+    if (const int* status = std::get_if<int>(&parsed)) {
+        return *status;
+    }
+    const std::filesystem::path& path = std::get<CommandArgs>(parsed).files[0];
+    // A bank is read by the game's own loader, with its messages.
+    std::optional<FileKind> kind = KindByName(path);
+    std::string bytes;
+    if (kind != FileKind::Bank) {
+        bytes = ReadWholeFile(path, kMaxTableBytes);
+        kind = kind.value_or(KindByContent(bytes));
+    }
+    ProblemList problems;
+    std::vector<PlacedRecord> records;
+    if (kind == FileKind::Bank) {
+        io.err << "checking " << path.string() << " as a question bank\n";
+        auto bank = BankRecords(path, problems, io);
+        if (!bank) {
+            return kFailure;
+        }
+        records = std::move(*bank);
+    } else {
+        io.err << "checking " << path.string() << " as a question table\n";
+        records = TableRecords(path, bytes, problems, io);
+    }
+    for (const PlacedRecord& placed : records) {
+        CheckRecord(placed, problems);
+        CheckFit(placed, problems);
+    }
+    CheckRepeats(records, problems);
+    const std::vector<std::string> shares = CheckAnswerBalance(records, problems);
+    ReportProblems(problems, ProblemList::kKept, io.out);
+    io.out << "right answers in each round:\n";
+    for (const std::string& line : shares) {
+        io.out << "  " << line << "\n";
+    }
+    if (problems.empty()) {
+        io.err << "no problems found\n";
+        return kSuccess;
+    }
+    io.err << problems.count() << (problems.count() == 1 ? " problem" : " problems") << " found\n";
+    return kFailure;
+}
+
+}  // namespace kletochka::qbtool

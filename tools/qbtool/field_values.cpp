@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "field_values.h"
+
+#include <QList>
+#include <QString>
+#include <cstdio>
+
+#include "display_text.h"
+#include "question_record.h"
+
+namespace kletochka::qbtool {
+
+namespace {
+
+std::string_view Trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+std::string Shown(std::string_view field) {
+    return "\"" + std::string(field.substr(0, 40)) + (field.size() > 40 ? "…" : "") + "\"";
+}
+
+// Why the first character that Windows-1251 has no place for cannot be stored.
+std::string Unstorable(const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (!EncodeWindows1251(one)) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+            if (c == 0xFFFD) {
+                return std::string("a character that could not be read (") + code +
+                       "): save the table again as UTF-8 CSV";
+            }
+            return "the character \"" + one.toStdString() + "\" (" + code +
+                   ") cannot be stored in a question bank, which holds only Russian and "
+                   "English letters, digits and common signs (Windows-1251)";
+        }
+    }
+    return "cannot be stored in Windows-1251";
+}
+
+bool IsCyrillicLetterOfAnswer(std::string_view s) {
+    for (const std::string_view letter : {"А", "а", "Б", "б", "В", "в", "С", "с"}) {
+        if (s == letter) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<int> ParseIndex(std::string_view field, int max, std::string& why) {
+    const std::string_view s = Trimmed(field);
+    int value = 0;
+    bool digits = !s.empty() && s.size() <= 3;
+    for (const char c : s) {
+        digits = digits && c >= '0' && c <= '9';
+        value = value * 10 + (c - '0');
+    }
+    if (!digits || value < 1 || value > max) {
+        why = Shown(field) + " is not a number from 1 to " + std::to_string(max);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::int32_t> ParseCorrect(std::string_view field, std::string& why) {
+    const std::string_view s = Trimmed(field);
+    if (s.size() == 1) {
+        switch (s[0]) {
+            case 'A':
+            case 'a':
+            case '1':
+                return 1;
+            case 'B':
+            case 'b':
+            case '2':
+                return 2;
+            case 'C':
+            case 'c':
+            case '3':
+                return 3;
+            default:
+                break;
+        }
+    }
+    if (s.empty()) {
+        why = "empty: write the letter of the right answer, A, B or C";
+    } else if (IsCyrillicLetterOfAnswer(s)) {
+        // Cyrillic "В" looks like B but is the third letter: do not guess.
+        why = Shown(field) + " is a Russian letter: write the Latin letter A, B or C, or 1, 2 or 3";
+    } else {
+        why = Shown(field) + " is not A, B or C (or 1, 2, 3)";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ParseText(std::string_view utf8, std::string& why) {
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const std::optional<std::string> bytes = EncodeWindows1251(text);
+    if (!bytes) {
+        why = Unstorable(text);
+        return std::nullopt;
+    }
+    if (bytes->size() > ShortString::kCapacity) {
+        why = std::to_string(bytes->size()) + " characters, but at most " +
+              std::to_string(ShortString::kCapacity) + " fit";
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace kletochka::qbtool
