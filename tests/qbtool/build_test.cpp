@@ -61,6 +61,8 @@ const Rejection kRejections[] = {
      "line 4, round: \"8\" is not a number from 1 to 7"},
     {"CellOutOfRange", [] { return Edited(4, "1,0,Вопрос,а,б,в,A"); },
      "line 4, cell: \"0\" is not a number from 1 to 9"},
+    {"RoundPastTheIntegers", [] { return Edited(4, "99999999999,3,Вопрос,а,б,в,A"); },
+     "line 4, round: \"99999999999\" is not a number from 1 to 7"},
     {"CellNotNumber", [] { return Edited(4, "1,Б,Вопрос,а,б,в,A"); },
      "line 4, cell: \"Б\" is not a number from 1 to 9"},
     {"CorrectD", [] { return Edited(6, "1,5,Вопрос,а,б,в,D"); },
