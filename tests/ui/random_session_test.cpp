@@ -26,7 +26,7 @@ namespace {
 
 constexpr int kClicksPerSession = 500;
 constexpr std::uint64_t kFirstSeed = 20261207;
-constexpr int kDefaultClicks = 24000;
+constexpr int kDefaultClicks = 50000;
 
 std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
     bool ok = false;
