@@ -30,12 +30,14 @@ const std::string& BankPath(const std::uint8_t* data, std::size_t size) {
 }
 
 void Check(bool holds) {
-    if (!holds) std::abort();
+    if (!holds)
+        std::abort();
 }
 
 void ShowEveryField(const QuestionBank& bank) {
     for (const auto& record : bank.records()) {
-        for (const auto* field : {&record.question, &record.answerA, &record.answerB, &record.answerC}) {
+        for (const auto* field :
+             {&record.question, &record.answerA, &record.answerB, &record.answerC}) {
             const QString text = kletochka::DisplayText(*field);
             // One character per significant byte: nothing past the field, nothing dropped.
             Check(static_cast<std::size_t>(text.size()) == field->view().size());
@@ -55,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         kletochka::LoadQuestionBank(bank, BankPath(data, size));
     } catch (const kletochka::InOutError& error) {
-        Check(size < QuestionBank::kFileSize && error.code() == kletochka::InOutError::ReadBeyondEnd);
+        Check(size < QuestionBank::kFileSize &&
+              error.code() == kletochka::InOutError::ReadBeyondEnd);
         Check(std::memcmp(bank.records().data(), earlier.data(), sizeof earlier) == 0);
         return 0;
     }

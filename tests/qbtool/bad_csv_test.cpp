@@ -39,7 +39,8 @@ const BadCsv kBadTables[] = {
      "line 2: a control character (byte 0x1A): this is not a table saved as CSV text\n"},
     {"BankGivenAsTable", [] { return std::string("\x0bВопрос\0\0\0", 16); },
      "line 1: a control character (byte 0x0B): this is not a table saved as CSV text\n"},
-    {"TenMegabyteQuestion", [] { return WithLine(2, "1,1," + std::string(10 << 20, 'x') + ",a,b,c,A"); },
+    {"TenMegabyteQuestion",
+     [] { return WithLine(2, "1,1," + std::string(10 << 20, 'x') + ",a,b,c,A"); },
      "reading %1 as UTF-8, columns separated by ','\n"
      "line 2, round 1, cell 1 (А), question: 10485760 characters, but at most 70 fit\n"},
     {"QuoteNeverClosed", [] { return WithLine(64, "7,9,Вопрос,а,\"б,в,A"); },
@@ -72,7 +73,8 @@ TEST_P(BadCsvTest, SaysExactlyWhatIsWrongAndWritesNoBank) {
     WriteFile(bank, "an older bank");
     const QbtoolRun run = RunQbtoolWith({"build", csv, "-o", bank});
     std::string said = GetParam().said;
-    if (const auto at = said.find("%1"); at != std::string::npos) said.replace(at, 2, csv);
+    if (const auto at = said.find("%1"); at != std::string::npos)
+        said.replace(at, 2, csv);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, said + kNothingWritten);
     EXPECT_EQ(run.out, "");

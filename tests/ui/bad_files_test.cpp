@@ -24,29 +24,37 @@ enum class Put { Nothing, Folder, Bytes };
 
 struct BadFile {
     const char* name;
-    const char* path;     // relative to the test's folder
+    const char* path;  // relative to the test's folder
     Put put;
     std::string bytes;
     const char* message;  // the box's text, "%1" for the folder; empty when the file loads
 };
 
-void PrintTo(const BadFile& bad, std::ostream* out) { *out << bad.name; }
+void PrintTo(const BadFile& bad, std::ostream* out) {
+    *out << bad.name;
+}
 
-std::string PrintName(const ::testing::TestParamInfo<BadFile>& info) { return info.param.name; }
+std::string PrintName(const ::testing::TestParamInfo<BadFile>& info) {
+    return info.param.name;
+}
 
 class BadFileTest : public test::WindowTest, public ::testing::WithParamInterface<BadFile> {
-protected:
+  protected:
     void Place(const BadFile& bad) {
         const auto path = dir / bad.path;
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
-        if (bad.put == Put::Folder) std::filesystem::create_directory(path);
-        if (bad.put == Put::Bytes) WriteFile(path, bad.bytes);
+        if (bad.put == Put::Folder)
+            std::filesystem::create_directory(path);
+        if (bad.put == Put::Bytes)
+            WriteFile(path, bad.bytes);
     }
     QString Path(const char* relative) { return QString::fromStdString((dir / relative).string()); }
     QStringList Box(const BadFile& bad) {
-        if (*bad.message == '\0') return {};
-        const QString text = QString::fromUtf8(bad.message).arg(QString::fromStdString(dir.path().string()));
+        if (*bad.message == '\0')
+            return {};
+        const QString text =
+            QString::fromUtf8(bad.message).arg(QString::fromStdString(dir.path().string()));
         return {QApplication::applicationDisplayName() + "|" + text};
     }
 };
@@ -67,7 +75,8 @@ TEST_P(BadBankTest, ShowsItsMessageAndKeepsTheBankOrLoadsItWhole) {
     EXPECT_EQ(test::ShownErrors(), Box(bad));
     const auto* now = reinterpret_cast<const char*>(w.bank().records().data());
     if (Box(bad).isEmpty()) {
-        EXPECT_EQ(std::string(now, QuestionBank::kFileSize), bad.bytes.substr(0, QuestionBank::kFileSize));
+        EXPECT_EQ(std::string(now, QuestionBank::kFileSize),
+                  bad.bytes.substr(0, QuestionBank::kFileSize));
     } else {
         EXPECT_EQ(std::memcmp(now, before.data(), QuestionBank::kFileSize), 0);
     }
@@ -82,9 +91,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"folder", "folder.qb", Put::Folder, {}, "I/O error 21."},
         BadFile{"empty", "b.qb", Put::Bytes, {}, "Read beyond end of file."},
         BadFile{"oneByte", "b.qb", Put::Bytes, kGoodBank.substr(0, 1), "Read beyond end of file."},
-        BadFile{"oneRecordLessOneByte", "b.qb", Put::Bytes, kGoodBank.substr(0, 287), "Read beyond end of file."},
-        BadFile{"tenRecords", "b.qb", Put::Bytes, kGoodBank.substr(0, 2880), "Read beyond end of file."},
-        BadFile{"lastRecordShort", "b.qb", Put::Bytes, kGoodBank.substr(0, 18143), "Read beyond end of file."},
+        BadFile{"oneRecordLessOneByte", "b.qb", Put::Bytes, kGoodBank.substr(0, 287),
+                "Read beyond end of file."},
+        BadFile{"tenRecords", "b.qb", Put::Bytes, kGoodBank.substr(0, 2880),
+                "Read beyond end of file."},
+        BadFile{"lastRecordShort", "b.qb", Put::Bytes, kGoodBank.substr(0, 18143),
+                "Read beyond end of file."},
         BadFile{"all63PlusJunk", "b.qb", Put::Bytes, kGoodBank + std::string(5000, '\x9c'), ""},
         BadFile{"allFF", "b.qb", Put::Bytes, std::string(QuestionBank::kFileSize, '\xFF'), ""}),
     PrintName);
@@ -111,7 +123,7 @@ TEST_F(BadBankTest, AllFFBankShowsSeventyLettersAndHasNoRightAnswer) {
 
 // Sound files: the click beside the executable, played by SDL's player.
 class BadSoundTest : public BadFileTest {
-protected:
+  protected:
     void SetUp() override {
         BadFileTest::SetUp();
         realSound = true;
@@ -148,13 +160,16 @@ INSTANTIATE_TEST_SUITE_P(
     Matrix, BadSoundTest,
     ::testing::Values(
         BadFile{"missing", "bin/click.wav", Put::Nothing, {}, "Couldn't open %1/bin/click.wav."},
-        BadFile{"empty", "bin/click.wav", Put::Bytes, {}, "Couldn't read first 4 bytes of audio data."},
-        BadFile{"text", "bin/click.wav", Put::Bytes, "this is not a sound\n", "Unrecognized audio format."},
+        BadFile{
+            "empty", "bin/click.wav", Put::Bytes, {}, "Couldn't read first 4 bytes of audio data."},
+        BadFile{"text", "bin/click.wav", Put::Bytes, "this is not a sound\n",
+                "Unrecognized audio format."},
         BadFile{"dataCutShort", "bin/click.wav", Put::Bytes, test::Wave(100, 8820),
                 "Could not read data of WAVE data chunk."},
         BadFile{"headerOnly", "bin/click.wav", Put::Bytes, test::GoodWave().substr(0, 30),
                 "Unexpected end of WAVE file."},
-        BadFile{"mpegInWave", "bin/click.wav", Put::Bytes, test::Wave(100, 200, 0x55), "MPEG formats not supported."},
+        BadFile{"mpegInWave", "bin/click.wav", Put::Bytes, test::Wave(100, 200, 0x55),
+                "MPEG formats not supported."},
         BadFile{"unknownCodec", "bin/click.wav", Put::Bytes, test::Wave(100, 200, 0xFF),
                 "Unknown WAVE format tag: 0x00ff."},
         BadFile{"ogg", "bin/click.wav", Put::Bytes, Ogg(), "Unrecognized audio format."}),
@@ -191,16 +206,25 @@ TEST_P(BadPictureTest, StopsTheRoundStartOrShowsThePicture) {
 INSTANTIATE_TEST_SUITE_P(
     Matrix, BadPictureTest,
     ::testing::Values(
-        BadFile{"missing", "empty.bmp", Put::Nothing, {},
+        BadFile{"missing",
+                "empty.bmp",
+                Put::Nothing,
+                {},
                 "Cannot open file \"%1/empty.bmp\". No such file or directory."},
-        BadFile{"folder", "empty.bmp", Put::Folder, {}, "Cannot open file \"%1/empty.bmp\". Is a directory."},
+        BadFile{"folder",
+                "empty.bmp",
+                Put::Folder,
+                {},
+                "Cannot open file \"%1/empty.bmp\". Is a directory."},
         BadFile{"empty", "empty.bmp", Put::Bytes, {}, "Bitmap image is not valid."},
-        BadFile{"text", "empty.bmp", Put::Bytes, "not a picture at all", "Bitmap image is not valid."},
+        BadFile{"text", "empty.bmp", Put::Bytes, "not a picture at all",
+                "Bitmap image is not valid."},
         BadFile{"truncated", "empty.bmp", Put::Bytes, test::SolidBitmap(24, kShown).substr(0, 80),
                 "Bitmap image is not valid."},
         BadFile{"headerOnly", "empty.bmp", Put::Bytes, test::SolidBitmap(24, kShown).substr(0, 40),
                 "Bitmap image is not valid."},
-        BadFile{"absurdSize", "empty.bmp", Put::Bytes, WithSize(test::SolidBitmap(24, kShown), 0x7FFFFFF0, 0x7FFFFFF0),
+        BadFile{"absurdSize", "empty.bmp", Put::Bytes,
+                WithSize(test::SolidBitmap(24, kShown), 0x7FFFFFF0, 0x7FFFFFF0),
                 "Bitmap image is not valid."},
         BadFile{"oneBit", "empty.bmp", Put::Bytes, test::SolidBitmap(1, kShown), ""},
         BadFile{"fourBit", "empty.bmp", Put::Bytes, test::SolidBitmap(4, kShown), ""},

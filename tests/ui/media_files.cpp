@@ -57,7 +57,8 @@ std::string SolidBitmap(int bits, QColor color) {
             row += static_cast<char>(color.blue());
             row += static_cast<char>(color.green());
             row += static_cast<char>(color.red());
-            if (bits == 32) row += '\0';
+            if (bits == 32)
+                row += '\0';
         }
     }
     row.resize(stride, '\0');
@@ -78,7 +79,8 @@ std::string SolidBitmap(int bits, QColor color) {
     U32(bytes, colours);
     U32(bytes, 0);
     bytes += palette;
-    for (std::uint32_t y = 0; y < kHeight; ++y) bytes += row;
+    for (std::uint32_t y = 0; y < kHeight; ++y)
+        bytes += row;
     return bytes;
 }
 

@@ -12,7 +12,9 @@ namespace kletochka::test {
 // data chunk and RIFF size claiming `claimed` data bytes.
 std::string Wave(std::uint32_t frames, std::uint32_t claimed, std::uint16_t formatTag = 1);
 // A short wave that SDL plays.
-inline std::string GoodWave() { return Wave(100, 200); }
+inline std::string GoodWave() {
+    return Wave(100, 200);
+}
 
 // A hand-made 4 × 3 bitmap, every pixel `color`, with 1, 4, 8, 24 or 32 bits per
 // pixel (a two-colour or grey-free palette below 24 bits).

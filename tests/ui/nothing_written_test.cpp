@@ -21,11 +21,13 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
-// Every file and folder below root with its size and last change; a folder changes when a file comes or goes.
+// Every file and folder below root with its size and last change; a folder changes when a file
+// comes or goes.
 std::map<std::string, FileStamp> Stamps(const std::filesystem::path& root) {
     std::map<std::string, FileStamp> stamps;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        stamps[entry.path().string()] = {entry.is_regular_file() ? entry.file_size() : 0, entry.last_write_time()};
+        stamps[entry.path().string()] = {entry.is_regular_file() ? entry.file_size() : 0,
+                                         entry.last_write_time()};
     }
     stamps[root.string()] = {0, std::filesystem::last_write_time(root)};
     return stamps;
@@ -36,12 +38,13 @@ void PrintTo(const FileStamp& stamp, std::ostream* out) {
 }
 
 class NothingWrittenTest : public test::WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         realSound = true;
         std::filesystem::create_directory(dir / "bin");
-        for (const char* cue : {"click.wav", "tada.wav", "bin/click.wav", "bin/good.wav", "bin/bad.wav"}) {
+        for (const char* cue :
+             {"click.wav", "tada.wav", "bin/click.wav", "bin/good.wav", "bin/bad.wav"}) {
             test::WriteFile(dir / cue, test::GoodWave());
         }
         test::WriteFile(dir / "other.qb", test::BankBytes(test::NumberedRecords('O')));
@@ -67,7 +70,8 @@ TEST_F(NothingWrittenTest, AWholeGameLeavesEveryFileAsItWas) {
     TfrmMAin& w = Window();
     for (int round = 1; round <= QuestionBank::kRounds; ++round) {
         Click(w.roundButton(round));
-        // The crosses take the top row, the noughts lose the centre, then the diagonal is the crosses'.
+        // The crosses take the top row, the noughts lose the centre, then the diagonal is the
+        // crosses'.
         Turn(Team::Crosses, round, 1, true);
         Turn(Team::Noughts, round, 5, false);
         Turn(Team::Crosses, round, 2, true);
@@ -76,7 +80,8 @@ TEST_F(NothingWrittenTest, AWholeGameLeavesEveryFileAsItWas) {
         if (round == 3) {
             dialog->answers = {QString(), QString::fromStdString((dir / "other.qb").string()),
                                QString::fromStdString((dir / "typo.qb").string())};
-            for (int i = 0; i < 3; ++i) Click(w.SpeedButton13);
+            for (int i = 0; i < 3; ++i)
+                Click(w.SpeedButton13);
         }
     }
     EXPECT_EQ(w.bank().record(1).question.view(), "O1");
@@ -85,7 +90,8 @@ TEST_F(NothingWrittenTest, AWholeGameLeavesEveryFileAsItWas) {
     EXPECT_EQ(CellPictureColor(9), test::kZeroColor);
     EXPECT_EQ(test::ShownErrors().size(), 1);  // the typed name that does not exist
     Click(w.SpeedButton12);
-    for (int tick = 0; tick < 26; ++tick) w.TimerStopTimer();
+    for (int tick = 0; tick < 26; ++tick)
+        w.TimerStopTimer();
     EXPECT_EQ(terminations, 1);
     window.reset();
 

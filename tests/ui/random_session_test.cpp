@@ -37,10 +37,10 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
 enum class FileState { Good, Missing, Garbage };
 
 class RandomSessionTest : public test::WindowTest {
-protected:
+  protected:
     void RunSession(std::uint64_t seed, int clicks);
 
-private:
+  private:
     enum class Action { Round, Side, Cell, Answer, Confirm, Stop, Open, Tick };
 
     void StartSession(std::uint64_t seed);
@@ -58,7 +58,7 @@ private:
     TfrmMAin& w() { return *window; }
 
     std::mt19937_64 m_rng;
-    std::map<QString, FileState> m_files;      // the three cell pictures
+    std::map<QString, FileState> m_files;  // the three cell pictures
     std::map<QString, std::string> m_goodBytes;
     // The model.
     std::array<QColor, GameState::kCells> m_picture{};  // invalid: no picture yet
@@ -72,7 +72,7 @@ private:
     int m_opacity = 255;
     int m_errors = 0;
 
-public:
+  public:
     int clicksDone = 0;
     int ticksDone = 0;
     int errorsShown = 0;
@@ -86,7 +86,8 @@ void RandomSessionTest::StartSession(std::uint64_t seed) {
     m_rng.seed(seed);
     test::ShownErrors().clear();
     for (const char* name : {"empty.bmp", "cross.bmp", "zero.bmp"}) {
-        if (m_goodBytes.count(name) == 0) m_goodBytes[name] = test::ReadFile(dir / name);
+        if (m_goodBytes.count(name) == 0)
+            m_goodBytes[name] = test::ReadFile(dir / name);
         test::WriteFile(dir / name, m_goodBytes[name]);
         m_files[name] = FileState::Good;
     }
@@ -107,7 +108,8 @@ void RandomSessionTest::StartSession(std::uint64_t seed) {
 }
 
 void RandomSessionTest::MaybeBreakSomething() {
-    if (!Chance(0.1)) return;
+    if (!Chance(0.1))
+        return;
     static const char* const kCues[] = {"click.wav", "good.wav", "bad.wav", "tada.wav"};
     static const char* const kPictures[] = {"empty.bmp", "cross.bmp", "zero.bmp"};
     // A broken file is mended at once when picked, a good one broken now and then,
@@ -116,7 +118,8 @@ void RandomSessionTest::MaybeBreakSomething() {
     const bool breakIt = Chance(0.1);
     if (which < 4) {
         const QString cue = kCues[which];
-        if (!sound->failing.remove(cue) && breakIt) sound->failing.insert(cue);
+        if (!sound->failing.remove(cue) && breakIt)
+            sound->failing.insert(cue);
         return;
     }
     const QString name = kPictures[which - 4];
@@ -136,25 +139,32 @@ void RandomSessionTest::MaybeBreakSomething() {
 }
 
 std::optional<QString> RandomSessionTest::CueError(const QString& name) const {
-    if (!sound->failing.contains(name)) return std::nullopt;
+    if (!sound->failing.contains(name))
+        return std::nullopt;
     // tada.wav is opened by its bare name, the others beside the executable.
-    const QString path = name == "tada.wav" ? name : QString::fromStdString((dir / "bin").string()) + "/" + name;
+    const QString path =
+        name == "tada.wav" ? name : QString::fromStdString((dir / "bin").string()) + "/" + name;
     return "Couldn't open " + path + ".";
 }
 
 std::optional<QString> RandomSessionTest::PictureError(const QString& name) const {
     switch (m_files.at(name)) {
-        case FileState::Good: return std::nullopt;
+        case FileState::Good:
+            return std::nullopt;
         case FileState::Missing:
-            return "Cannot open file \"" + QString::fromStdString((dir / name.toStdString()).string()) +
+            return "Cannot open file \"" +
+                   QString::fromStdString((dir / name.toStdString()).string()) +
                    "\". No such file or directory.";
-        case FileState::Garbage: return QStringLiteral("Bitmap image is not valid.");
+        case FileState::Garbage:
+            return QStringLiteral("Bitmap image is not valid.");
     }
     return std::nullopt;
 }
 
 QColor RandomSessionTest::ColorOf(const QString& picture) const {
-    return picture == "cross.bmp" ? test::kCrossColor : picture == "zero.bmp" ? test::kZeroColor : test::kEmptyColor;
+    return picture == "cross.bmp"  ? test::kCrossColor
+           : picture == "zero.bmp" ? test::kZeroColor
+                                   : test::kEmptyColor;
 }
 
 Label* RandomSessionTest::AnswerLabel(Team team, int i) const {
@@ -173,7 +183,8 @@ void RandomSessionTest::Step() {
                     : roll < 935 ? Action::Stop
                     : roll < 960 ? Action::Open
                                  : Action::Tick;
-    if (action == Action::Tick && !(m_fading && m_opacity > 10)) action = Action::Cell;
+    if (action == Action::Tick && !(m_fading && m_opacity > 10))
+        action = Action::Cell;
 
     std::optional<QString> error;
     QWidget* target = nullptr;
@@ -182,11 +193,14 @@ void RandomSessionTest::Step() {
         case Action::Round: {
             const int k = 1 + Pick(QuestionBank::kRounds);
             target = w().roundButton(k);
-            if (m_roundUsed[k - 1]) break;  // a disabled button takes no click
+            if (m_roundUsed[k - 1])
+                break;  // a disabled button takes no click
             m_roundUsed[k - 1] = true;
             error = CueError("click.wav");
-            if (!error && k == 1) m_answersOf.reset();
-            if (!error) error = PictureError("empty.bmp");
+            if (!error && k == 1)
+                m_answersOf.reset();
+            if (!error)
+                error = PictureError("empty.bmp");
             if (!error) {
                 m_picture.fill(ColorOf("empty.bmp"));
                 m_stale = {};
@@ -199,7 +213,8 @@ void RandomSessionTest::Step() {
             target = side == Team::Crosses ? w().SpeedButton1 : w().SpeedButton2;
             error = CueError("click.wav");
             if (error) {
-                if (m_answersOf && *m_answersOf != side) m_sideMovedUnseen = true;
+                if (m_answersOf && *m_answersOf != side)
+                    m_sideMovedUnseen = true;
             } else {
                 m_answersOf.reset();
             }
@@ -208,7 +223,8 @@ void RandomSessionTest::Step() {
         case Action::Cell: {
             const int n = 1 + Pick(GameState::kCells);
             target = w().cellButton(n);
-            if (game.cell(n) != kEmptyCell) break;
+            if (game.cell(n) != kEmptyCell)
+                break;
             error = CueError("click.wav");
             if (!error) {
                 m_bold = {};
@@ -222,24 +238,28 @@ void RandomSessionTest::Step() {
             const int i = 1 + Pick(3);
             target = AnswerLabel(team, i);
             if (game.AnswerOpen()) {
-                for (int j = 1; j <= 3; ++j) m_bold[static_cast<std::size_t>(team)][j - 1] = j == i;
+                for (int j = 1; j <= 3; ++j)
+                    m_bold[static_cast<std::size_t>(team)][j - 1] = j == i;
             }
             break;
         }
         case Action::Confirm: {
             target = w().Button9;
             const int cell = game.CurrentCell();
-            if (cell == 0) break;
+            if (cell == 0)
+                break;
             const bool right = game.ChosenAnswer() == game.roundQuestion(cell).correct();
             error = CueError(right ? "good.wav" : "bad.wav");
-            if (error) break;
+            if (error)
+                break;
             const Team other = game.Side() == Team::Crosses ? Team::Noughts : Team::Crosses;
             const CellOwner mark = MarkOf(right ? game.Side() : other);
             const QString picture = mark == kCross ? "cross.bmp" : "zero.bmp";
             const auto index = static_cast<std::size_t>(cell - 1);
             error = PictureError(picture);
             m_stale[index] = error.has_value();
-            if (error) break;
+            if (error)
+                break;
             m_picture[index] = ColorOf(picture);
             GameState::BoardCells board = game.Board();
             board[index] = mark;
@@ -258,19 +278,28 @@ void RandomSessionTest::Step() {
         case Action::Stop:
             target = w().SpeedButton12;
             error = CueError("click.wav");
-            if (!error) m_fading = true;
+            if (!error)
+                m_fading = true;
             break;
         case Action::Open: {
             target = w().SpeedButton13;
             error = CueError("click.wav");
             const int answer = Pick(5);
-            static const char* const kAnswers[] = {"", "other.qb", "default.qb", "typo.qb", "short.qb"};
-            dialog->answers = {answer == 0 ? QString() : QString::fromStdString((dir / kAnswers[answer]).string())};
-            if (error) break;
-            if (answer == 1) m_bank = kOtherBank;
-            if (answer == 2) m_bank = kDefaultBank;
-            if (answer == 3) error = QStringLiteral("File not found.");
-            if (answer == 4) error = QStringLiteral("Read beyond end of file.");
+            static const char* const kAnswers[] = {"", "other.qb", "default.qb", "typo.qb",
+                                                   "short.qb"};
+            dialog->answers = {answer == 0
+                                   ? QString()
+                                   : QString::fromStdString((dir / kAnswers[answer]).string())};
+            if (error)
+                break;
+            if (answer == 1)
+                m_bank = kOtherBank;
+            if (answer == 2)
+                m_bank = kDefaultBank;
+            if (answer == 3)
+                error = QStringLiteral("File not found.");
+            if (answer == 4)
+                error = QStringLiteral("Read beyond end of file.");
             break;
         }
         case Action::Tick:
@@ -292,7 +321,8 @@ void RandomSessionTest::Step() {
     }
     ASSERT_EQ(shown.size(), m_errors) << "action " << static_cast<int>(action);
     if (error) {
-        ASSERT_EQ(shown.back(), QApplication::applicationDisplayName() + "|" + *error) << "action " << static_cast<int>(action);
+        ASSERT_EQ(shown.back(), QApplication::applicationDisplayName() + "|" + *error)
+            << "action " << static_cast<int>(action);
     }
     CheckInvariants();
 }
@@ -301,7 +331,8 @@ void RandomSessionTest::CheckInvariants() {
     const GameState& game = w().game();
     for (int n = 1; n <= GameState::kCells; ++n) {
         const CellOwner owner = game.cell(n);
-        ASSERT_TRUE(owner == kEmptyCell || owner == kCross || owner == kNought) << "cell " << n << " " << owner;
+        ASSERT_TRUE(owner == kEmptyCell || owner == kCross || owner == kNought)
+            << "cell " << n << " " << owner;
         const auto index = static_cast<std::size_t>(n - 1);
         const QColor shown = CellPictureColor(n);
         ASSERT_EQ(shown, m_picture[index]) << "picture of cell " << n;
@@ -310,12 +341,14 @@ void RandomSessionTest::CheckInvariants() {
             const QColor expected = owner == kCross    ? test::kCrossColor
                                     : owner == kNought ? test::kZeroColor
                                                        : test::kEmptyColor;
-            ASSERT_TRUE(shown == expected || (owner == kEmptyCell && !shown.isValid())) << "cell " << n;
+            ASSERT_TRUE(shown == expected || (owner == kEmptyCell && !shown.isValid()))
+                << "cell " << n;
         }
     }
     ASSERT_EQ(std::memcmp(w().bank().records().data(), m_bank.data(), QuestionBank::kFileSize), 0);
     for (int k = 1; k <= QuestionBank::kRounds; ++k) {
-        ASSERT_EQ(w().roundButton(k)->isEnabled(), !m_roundUsed[static_cast<std::size_t>(k - 1)]) << "round " << k;
+        ASSERT_EQ(w().roundButton(k)->isEnabled(), !m_roundUsed[static_cast<std::size_t>(k - 1)])
+            << "round " << k;
     }
     for (Team team : {Team::Crosses, Team::Noughts}) {
         int bold = 0;
@@ -326,7 +359,8 @@ void RandomSessionTest::CheckInvariants() {
             bold += isBold ? 1 : 0;
             if (!label->text().isEmpty()) {
                 ASSERT_EQ(m_answersOf, team) << "answers shown on the wrong side";
-                // A bold answer is the moving team's, unless a side click stopped before clearing it.
+                // A bold answer is the moving team's, unless a side click stopped before clearing
+                // it.
                 ASSERT_TRUE(!isBold || m_sideMovedUnseen || team == game.Side());
             }
         }
@@ -346,11 +380,13 @@ void RandomSessionTest::RunSession(std::uint64_t seed, int clicks) {
         SCOPED_TRACE("click " + std::to_string(clicksDone - start + 1));
         MaybeBreakSomething();
         Step();
-        if (HasFatalFailure()) return;
+        if (HasFatalFailure())
+            return;
     }
     // The fade still ends the program on the tick after the last step.
     if (m_fading) {
-        while (w().opacity() > 10) w().TimerStopTimer();
+        while (w().opacity() > 10)
+            w().TimerStopTimer();
         w().TimerStopTimer();
         EXPECT_EQ(terminations, 1);
     }
@@ -361,13 +397,14 @@ TEST_F(RandomSessionTest, EveryClickKeepsTheGameWhole) {
     const std::uint64_t first = EnvNumber("KLETOCHKA_SESSION_SEED", kFirstSeed);
     const int perSession = std::min(total, kClicksPerSession);
     const int sessions = (total + perSession - 1) / perSession;
-    std::cout << "random sessions: seeds " << first << " to " << first + static_cast<std::uint64_t>(sessions) - 1
-              << ", " << perSession << " clicks each" << std::endl;
+    std::cout << "random sessions: seeds " << first << " to "
+              << first + static_cast<std::uint64_t>(sessions) - 1 << ", " << perSession
+              << " clicks each" << std::endl;
     for (int s = 0; s < sessions && !HasFatalFailure(); ++s) {
         RunSession(first + static_cast<std::uint64_t>(s), perSession);
     }
-    std::cout << "random sessions: " << clicksDone << " clicks, " << ticksDone << " fade ticks, " << errorsShown
-              << " errors shown" << std::endl;
+    std::cout << "random sessions: " << clicksDone << " clicks, " << ticksDone << " fade ticks, "
+              << errorsShown << " errors shown" << std::endl;
     EXPECT_GE(clicksDone, total);
 }
 
