@@ -33,6 +33,8 @@ bool OpenDevice() {
 SdlCuePlayer::SdlCuePlayer() {
     // A truncated sound file is an error, not a shorter sound.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
+    // Otherwise SDL turns SIGTERM into an event nobody reads, and logging out or kill leaves the game running.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     m_audible = OpenDevice();
     if (!m_audible) {
         std::fprintf(stderr, "kletochka: no sound device (%s); playing silently\n", SDL_GetError());

@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 
 #include "cell_bitmap.h"
@@ -58,6 +59,11 @@ TEST_F(SoundPlayerTest, GoodWaveLoadsAndPlaysAgainAndAgain) {
         player.open(QString::fromStdString((dir / "ok.wav").string()));
         player.play();
     }
+}
+
+TEST_F(SoundPlayerTest, TerminationSignalStillEndsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::raise(SIGTERM), ::testing::KilledBySignal(SIGTERM), "");
 }
 
 QImage Solid(QSize size, QColor color, QImage::Format format) {

@@ -24,7 +24,13 @@ std::string_view Trimmed(std::string_view s) {
 }
 
 std::string Shown(std::string_view field) {
-    return "\"" + std::string(field.substr(0, 40)) + (field.size() > 40 ? "…" : "") + "\"";
+    std::string shown = "\"";
+    shown.append(field.substr(0, 40));
+    if (field.size() > 40) {
+        shown.append("…");
+    }
+    shown.append("\"");
+    return shown;
 }
 
 // Why the first character that Windows-1251 has no place for cannot be stored.

@@ -1,0 +1,62 @@
+# SPDX-FileCopyrightText: 2026 The Kletochka developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Install layout and the Debian package.
+include(GNUInstallDirs)
+
+# The game opens its sounds beside its executable and its bank, fanfare and
+# pictures by bare name in the working directory, so all of them share one
+# private program folder, entered by the launcher. Debian keeps a program's
+# private executables under PREFIX/lib/<package> (never /opt for packages);
+# a plain "lib", not the multiarch one, since nothing here is a library.
+set(KLETOCHKA_INSTALL_APPDIR "lib/kletochka" CACHE STRING
+    "Program folder, relative to the install prefix")
+
+# Both programs link only the system's own libraries: no run path.
+set_target_properties(kletochka qbtool PROPERTIES INSTALL_RPATH "")
+install(TARGETS kletochka RUNTIME DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
+install(FILES ${KLETOCHKA_RUNTIME_ASSETS} ${KLETOCHKA_DIST_DIR}/default.qb
+        DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
+
+# The launcher finds the program folder relative to itself, so any prefix works.
+file(RELATIVE_PATH KLETOCHKA_BIN_TO_APP "/p/${CMAKE_INSTALL_BINDIR}" "/p/${KLETOCHKA_INSTALL_APPDIR}")
+configure_file(packaging/kletochka.in ${CMAKE_BINARY_DIR}/packaging/kletochka @ONLY)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/kletochka DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES packaging/kletochka.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size 32 48 64 128 256)
+  set(icon ${PROJECT_SOURCE_DIR}/assets/mainicon-${size}.png)
+  if(size EQUAL 32)
+    set(icon ${PROJECT_SOURCE_DIR}/assets/mainicon.png)
+  endif()
+  install(FILES ${icon} RENAME kletochka.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+install(TARGETS qbtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian's manual pages are compressed, reproducibly (-n: no name or time).
+set(man ${CMAKE_BINARY_DIR}/packaging/qbtool.1.gz)
+add_custom_command(OUTPUT ${man}
+  COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/qbtool.1 > ${man}
+  DEPENDS packaging/qbtool.1 VERBATIM)
+add_custom_target(qbtool_man ALL DEPENDS ${man})
+install(FILES ${man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kletochka)
+set(CPACK_PACKAGE_VENDOR "The Kletochka developers")
+set(CPACK_PACKAGE_CONTACT "The Kletochka developers")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Two teams, the crosses and the noughts, win the cells of a 3 x 3 board by
+answering questions; a host runs the game from one full-screen window with
+the mouse. Questions come from a bank file of seven rounds of nine; qbtool
+makes a bank from a spreadsheet and prints the host's answer sheet.")
+# The Qt, SDL and C++ libraries come from dpkg-shlibdeps; the layout's font is only looked up by name.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+include(CPack)
