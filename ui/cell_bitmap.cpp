@@ -26,14 +26,26 @@ QImage LoadCellBitmap(const QString& file) {
     QFile in(file);
     errno = 0;
     if (!in.open(QIODevice::ReadOnly)) {
-        const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : in.errorString();
+        // Qt refuses a folder itself, without errno; say so as the system would.
+        const int err = errno != 0 ? errno : QFileInfo(file).isDir() ? EISDIR : 0;
+        const QString reason = err != 0 ? QString::fromLocal8Bit(std::strerror(err)) : in.errorString();
         throw BitmapError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason).toStdString());
     }
-    const QByteArray bytes = in.read(kMaxFileSize + 1);
-    if (in.error() != QFileDevice::NoError) {
+    // In pieces: a small file costs little, and a file without end stops past the cap.
+    QByteArray bytes;
+    char piece[64 * 1024];
+    qint64 got = 0;
+    while (bytes.size() <= kMaxFileSize && (got = in.read(piece, sizeof piece)) > 0) {
+        bytes.append(piece, static_cast<qsizetype>(got));
+    }
+    if (got < 0 || in.error() != QFileDevice::NoError) {
         throw BitmapError(
             QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, in.errorString()).toStdString());
     }
+    return DecodeCellBitmap(bytes);
+}
+
+QImage DecodeCellBitmap(const QByteArray& bytes) {
     const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                              static_cast<std::size_t>(bytes.size()));
     QImage image;

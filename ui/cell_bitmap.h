@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -11,5 +12,8 @@ namespace kletochka {
 // "Cannot open file "<full path>". <reason>" when the file cannot be read and
 // "Bitmap image is not valid" when it is no whole bitmap.
 QImage LoadCellBitmap(const QString& file);
+
+// The picture in a bitmap file's bytes, or BitmapError "Bitmap image is not valid".
+QImage DecodeCellBitmap(const QByteArray& bytes);
 
 }  // namespace kletochka

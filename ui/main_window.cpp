@@ -49,7 +49,7 @@ void TfrmMAin::ConnectHandlers() {
         {Button6, &TfrmMAin::Button6Click}, {Button7, &TfrmMAin::Button7Click},
         {Button8, &TfrmMAin::Button8Click}, {Button9, &TfrmMAin::Button9Click}};
     for (const auto& [button, handler] : pushes) {
-        connect(button, &QPushButton::clicked, this, handler);
+        connect(button, &QPushButton::clicked, this, [this, handler = handler] { Run(handler); });
     }
     const std::pair<PictureButton*, void (TfrmMAin::*)()> pictures[] = {
         {SpeedButton1, &TfrmMAin::SpeedButton1Click},   {SpeedButton2, &TfrmMAin::SpeedButton2Click},
@@ -60,16 +60,26 @@ void TfrmMAin::ConnectHandlers() {
         {SpeedButton11, &TfrmMAin::SpeedButton11Click}, {SpeedButton12, &TfrmMAin::SpeedButton12Click},
         {SpeedButton13, &TfrmMAin::SpeedButton13Click}};
     for (const auto& [button, handler] : pictures) {
-        connect(button, &PictureButton::clicked, this, handler);
+        connect(button, &PictureButton::clicked, this, [this, handler = handler] { Run(handler); });
     }
     const std::pair<Label*, void (TfrmMAin::*)()> answers[] = {
         {lblcrossA, &TfrmMAin::lblcrossAClick}, {lblcrossB, &TfrmMAin::lblcrossBClick},
         {lblcrossC, &TfrmMAin::lblcrossCClick}, {lblZeroA, &TfrmMAin::lblZeroAClick},
         {lblZeroB, &TfrmMAin::lblZeroBClick},   {lblZeroC, &TfrmMAin::lblZeroCClick}};
     for (const auto& [label, handler] : answers) {
-        connect(label, &Label::clicked, this, handler);
+        connect(label, &Label::clicked, this, [this, handler = handler] { Run(handler); });
     }
-    connect(TimerStop, &QTimer::timeout, this, &TfrmMAin::TimerStopTimer);
+    connect(TimerStop, &QTimer::timeout, this, [this] { Run(&TfrmMAin::TimerStopTimer); });
+}
+
+void TfrmMAin::Run(void (TfrmMAin::*handler)()) {
+    // Qt's widget code is built without exceptions and cannot unwind one: the
+    // error ends the handler here and goes to the box as the event loop's would.
+    try {
+        (this->*handler)();
+    } catch (const std::exception& error) {
+        Application::ReportError(error);
+    }
 }
 
 QString TfrmMAin::ExeDir() const {

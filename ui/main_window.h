@@ -144,6 +144,8 @@ protected:
 private:
     void CreateComponents();
     void ConnectHandlers();
+    // Runs a handler for its component's signal; its error goes to the error box.
+    void Run(void (TfrmMAin::*handler)());
     void RoundClick(int k);
     void SideClick(Team side);
     void CellClick(int n);

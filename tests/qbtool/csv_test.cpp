@@ -76,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadCsv{"QuoteInsideBareField", "ok,row\nx,bad\"quote\n", 2, 1},
                       BadCsv{"TextAfterClosingQuote", "ok\n\"closed\"junk\n", 2, 0},
                       BadCsv{"UnclosedQuote", "a,b\nc,\"open\nmore\n", 2, 1},
-                      BadCsv{"UnclosedAfterQuotedBreak", "\"a\nb\",c\n\"x", 3, 0}),
+                      BadCsv{"UnclosedAfterQuotedBreak", "\"a\nb\",c\n\"x", 3, 0},
+                      BadCsv{"QuoteLeftOpenUntilALaterQuote", "a,b\nc,\"open\nd,e\n\"f\",g\n", 2, 1}),
     test::ParamName());
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "bank_files.h"
 #include "cell_bitmap.h"
 #include "picture_button.h"
+#include "sdl_cue_player.h"
 
 namespace kletochka::test {
 
@@ -41,10 +42,14 @@ void WindowTest::TearDown() {
 TfrmMAin& WindowTest::Window() {
     if (!window) {
         WindowPlatform platform;
-        sound = new FakeCuePlayer;
-        sound->failing = soundsMissing;
+        if (realSound) {
+            platform.sound = std::make_unique<SdlCuePlayer>();
+        } else {
+            sound = new FakeCuePlayer;
+            sound->failing = soundsMissing;
+            platform.sound.reset(sound);
+        }
         dialog = new FakeFileDialog;
-        platform.sound.reset(sound);
         platform.dialog.reset(dialog);
         platform.executablePath = QString::fromStdString((dir / "bin" / "kletochka").string());
         platform.loadBitmap = LoadCellBitmap;

@@ -8,10 +8,14 @@
 #include <QStringList>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 
 #include "fakes.h"
 #include "main_window.h"
 #include "temp_dir.h"
+
+// Failing comparisons show texts, not bytes.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace kletochka::test {
 
@@ -32,10 +36,11 @@ inline const QColor kZeroColor{200, 0, 0};
 class WindowTest : public ::testing::Test {
 protected:
     TempDir dir;
-    FakeCuePlayer* sound = nullptr;
+    FakeCuePlayer* sound = nullptr;  // null with realSound
     FakeFileDialog* dialog = nullptr;
     int terminations = 0;
     QSet<QString> soundsMissing;  // the fake player cannot open these
+    bool realSound = false;       // SDL's player on the silent driver instead of the fake
     std::unique_ptr<TfrmMAin> window;
 
     void SetUp() override;

@@ -24,7 +24,13 @@ std::string_view Trimmed(std::string_view s) {
 }
 
 std::string Shown(std::string_view field) {
-    return "\"" + std::string(field.substr(0, 40)) + (field.size() > 40 ? "…" : "") + "\"";
+    std::string shown = "\"";
+    shown.append(field.substr(0, 40));
+    if (field.size() > 40) {
+        shown.append("…");
+    }
+    shown.append("\"");
+    return shown;
 }
 
 // Why the first character that Windows-1251 has no place for cannot be stored.
@@ -61,9 +67,10 @@ std::optional<int> ParseIndex(std::string_view field, int max, std::string& why)
     const std::string_view s = Trimmed(field);
     int value = 0;
     bool digits = !s.empty() && s.size() <= 3;
-    for (const char c : s) {
-        digits = digits && c >= '0' && c <= '9';
-        value = value * 10 + (c - '0');
+    // Only up to three digits are summed, so a long field cannot overflow the value.
+    for (std::size_t i = 0; digits && i < s.size(); ++i) {
+        digits = s[i] >= '0' && s[i] <= '9';
+        value = value * 10 + (s[i] - '0');
     }
     if (!digits || value < 1 || value > max) {
         why = Shown(field) + " is not a number from 1 to " + std::to_string(max);

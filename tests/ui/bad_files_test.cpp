@@ -1,0 +1,237 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every kind of bad file a teacher can hand the program, given to the real
+// window, with the exact box the host sees; then the program goes on.
+#include <QApplication>
+#include <QPushButton>
+
+#include <cstring>
+
+#include "bank_files.h"
+#include "bmp_check.h"
+#include "label.h"
+#include "media_files.h"
+#include "picture_button.h"
+#include "window_fixture.h"
+
+namespace kletochka {
+namespace {
+
+using test::WriteFile;
+
+// What a case puts at its path.
+enum class Put { Nothing, Folder, Bytes };
+
+struct BadFile {
+    const char* name;
+    const char* path;  // relative to the test's folder
+    Put put;
+    std::string bytes;
+    const char* message;  // the box's text, "%1" for the folder; empty when the file loads
+};
+
+void PrintTo(const BadFile& bad, std::ostream* out) {
+    *out << bad.name;
+}
+
+std::string PrintName(const ::testing::TestParamInfo<BadFile>& info) {
+    return info.param.name;
+}
+
+class BadFileTest : public test::WindowTest, public ::testing::WithParamInterface<BadFile> {
+  protected:
+    void Place(const BadFile& bad) {
+        const auto path = dir / bad.path;
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+        if (bad.put == Put::Folder)
+            std::filesystem::create_directory(path);
+        if (bad.put == Put::Bytes)
+            WriteFile(path, bad.bytes);
+    }
+    QString Path(const char* relative) { return QString::fromStdString((dir / relative).string()); }
+    QStringList Box(const BadFile& bad) {
+        if (*bad.message == '\0')
+            return {};
+        const QString text =
+            QString::fromUtf8(bad.message).arg(QString::fromStdString(dir.path().string()));
+        return {QApplication::applicationDisplayName() + "|" + text};
+    }
+};
+
+// Question banks, chosen with the open-file picture.
+class BadBankTest : public BadFileTest {};
+
+const std::string kGoodBank = test::BankBytes(test::NumberedRecords('N'));
+
+TEST_P(BadBankTest, ShowsItsMessageAndKeepsTheBankOrLoadsItWhole) {
+    const BadFile& bad = GetParam();
+    TfrmMAin& w = Window();
+    const QuestionBank::Records before = w.bank().records();
+    WriteFile(dir / "file", "x");
+    Place(bad);
+    dialog->answers = {Path(bad.path)};
+    Click(w.SpeedButton13);
+    EXPECT_EQ(test::ShownErrors(), Box(bad));
+    const auto* now = reinterpret_cast<const char*>(w.bank().records().data());
+    if (Box(bad).isEmpty()) {
+        EXPECT_EQ(std::string(now, QuestionBank::kFileSize),
+                  bad.bytes.substr(0, QuestionBank::kFileSize));
+    } else {
+        EXPECT_EQ(std::memcmp(now, before.data(), QuestionBank::kFileSize), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Matrix, BadBankTest,
+    ::testing::Values(
+        BadFile{"missing", "none.qb", Put::Nothing, {}, "File not found."},
+        BadFile{"inMissingFolder", "nofolder/b.qb", Put::Nothing, {}, "Invalid filename."},
+        BadFile{"fileUsedAsFolder", "file/b.qb", Put::Nothing, {}, "Invalid filename."},
+        BadFile{"folder", "folder.qb", Put::Folder, {}, "I/O error 21."},
+        BadFile{"empty", "b.qb", Put::Bytes, {}, "Read beyond end of file."},
+        BadFile{"oneByte", "b.qb", Put::Bytes, kGoodBank.substr(0, 1), "Read beyond end of file."},
+        BadFile{"oneRecordLessOneByte", "b.qb", Put::Bytes, kGoodBank.substr(0, 287),
+                "Read beyond end of file."},
+        BadFile{"tenRecords", "b.qb", Put::Bytes, kGoodBank.substr(0, 2880),
+                "Read beyond end of file."},
+        BadFile{"lastRecordShort", "b.qb", Put::Bytes, kGoodBank.substr(0, 18143),
+                "Read beyond end of file."},
+        BadFile{"all63PlusJunk", "b.qb", Put::Bytes, kGoodBank + std::string(5000, '\x9c'), ""},
+        BadFile{"allFF", "b.qb", Put::Bytes, std::string(QuestionBank::kFileSize, '\xFF'), ""}),
+    PrintName);
+
+TEST_F(BadBankTest, AllFFBankShowsSeventyLettersAndHasNoRightAnswer) {
+    TfrmMAin& w = Window();
+    WriteFile(dir / "ff.qb", std::string(QuestionBank::kFileSize, '\xFF'));
+    dialog->answers = {Path("ff.qb")};
+    Click(w.SpeedButton13);
+    Click(w.Button2);
+    Click(w.SpeedButton1);
+    Click(w.cellButton(4));
+    // A length byte of 255 shows the field's 70 characters: 0xFF is "я".
+    const QString seventy(70, QChar(0x044F));
+    EXPECT_EQ(w.lblQuestion->text(), seventy);
+    EXPECT_EQ(w.lblcrossC->text(), seventy);
+    EXPECT_EQ(w.game().roundQuestion(4).correct(), -1);
+    Click(w.lblcrossA);
+    Click(w.Button9);
+    EXPECT_EQ(sound->played().back(), "bad.wav");
+    EXPECT_EQ(w.game().cell(4), kNought);
+    EXPECT_TRUE(test::ShownErrors().isEmpty());
+}
+
+// Sound files: the click beside the executable, played by SDL's player.
+class BadSoundTest : public BadFileTest {
+  protected:
+    void SetUp() override {
+        BadFileTest::SetUp();
+        realSound = true;
+        std::filesystem::create_directory(dir / "bin");
+        WriteFile(dir / "click.wav", test::GoodWave());
+    }
+};
+
+TEST_P(BadSoundTest, StopsTheHandlerAtTheCueAndPlaysOnWhenTheFileIsGood) {
+    const BadFile& bad = GetParam();
+    TfrmMAin& w = Window();
+    ASSERT_TRUE(test::ShownErrors().isEmpty());
+    Place(bad);
+    Click(w.SpeedButton1);
+    EXPECT_EQ(test::ShownErrors(), Box(bad));
+    // The side is chosen before the click; the turn band after it.
+    EXPECT_EQ(w.game().Side(), Team::Crosses);
+    EXPECT_EQ(w.lblHod->text(), "");
+
+    test::ShownErrors().clear();
+    WriteFile(dir / "bin/click.wav", test::GoodWave());
+    Click(w.SpeedButton1);
+    EXPECT_TRUE(test::ShownErrors().isEmpty());
+    EXPECT_EQ(w.lblHod->text(), "Ход крестиков");
+}
+
+std::string Ogg() {
+    std::string bytes = "OggS";
+    bytes += std::string(1, '\0') + '\x02' + std::string(200, '\0');
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Matrix, BadSoundTest,
+    ::testing::Values(
+        BadFile{"missing", "bin/click.wav", Put::Nothing, {}, "Couldn't open %1/bin/click.wav."},
+        BadFile{"empty", "bin/click.wav", Put::Bytes, {}, "Could not read RIFF header."},
+        BadFile{"text", "bin/click.wav", Put::Bytes, "this is not a sound\n",
+                "Could not find RIFF or WAVE identifiers (not a Waveform file)"},
+        BadFile{"dataCutShort", "bin/click.wav", Put::Bytes, test::Wave(100, 8820),
+                "Could not read data of WAVE data chunk."},
+        BadFile{"headerOnly", "bin/click.wav", Put::Bytes, test::GoodWave().substr(0, 30),
+                "Unexpected end of WAVE file."},
+        BadFile{"mpegInWave", "bin/click.wav", Put::Bytes, test::Wave(100, 200, 0x55),
+                "MPEG formats not supported."},
+        BadFile{"unknownCodec", "bin/click.wav", Put::Bytes, test::Wave(100, 200, 0xFF),
+                "Unknown WAVE format tag: 0x00ff."},
+        BadFile{"ogg", "bin/click.wav", Put::Bytes, Ogg(),
+                "Could not find RIFF or WAVE identifiers (not a Waveform file)"}),
+    PrintName);
+
+// Cell pictures: "empty.bmp" in the working folder, loaded when round 1 starts.
+class BadPictureTest : public BadFileTest {};
+
+const QColor kShown{0, 128, 255};
+
+std::string WithSize(std::string bmp, std::uint32_t width, std::uint32_t height) {
+    std::memcpy(bmp.data() + 18, &width, 4);
+    std::memcpy(bmp.data() + 22, &height, 4);
+    return bmp;
+}
+
+TEST_P(BadPictureTest, StopsTheRoundStartOrShowsThePicture) {
+    const BadFile& bad = GetParam();
+    TfrmMAin& w = Window();
+    Place(bad);
+    Click(w.Button2);
+    EXPECT_EQ(test::ShownErrors(), Box(bad));
+    EXPECT_FALSE(w.Button2->isEnabled());
+    if (Box(bad).isEmpty()) {
+        EXPECT_EQ(CellPictureColor(1), kShown);
+        EXPECT_EQ(CellPictureColor(9), kShown);
+    } else {
+        // The round stopped at cell 1: no picture anywhere and the round's questions not taken.
+        EXPECT_FALSE(CellPictureColor(1).isValid());
+        EXPECT_EQ(w.game().roundQuestion(1).question.view(), "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Matrix, BadPictureTest,
+    ::testing::Values(
+        BadFile{"missing",
+                "empty.bmp",
+                Put::Nothing,
+                {},
+                "Cannot open file \"%1/empty.bmp\". No such file or directory."},
+        BadFile{"folder",
+                "empty.bmp",
+                Put::Folder,
+                {},
+                "Cannot open file \"%1/empty.bmp\". Is a directory."},
+        BadFile{"empty", "empty.bmp", Put::Bytes, {}, "Bitmap image is not valid."},
+        BadFile{"text", "empty.bmp", Put::Bytes, "not a picture at all",
+                "Bitmap image is not valid."},
+        BadFile{"truncated", "empty.bmp", Put::Bytes, test::SolidBitmap(24, kShown).substr(0, 80),
+                "Bitmap image is not valid."},
+        BadFile{"headerOnly", "empty.bmp", Put::Bytes, test::SolidBitmap(24, kShown).substr(0, 40),
+                "Bitmap image is not valid."},
+        BadFile{"absurdSize", "empty.bmp", Put::Bytes,
+                WithSize(test::SolidBitmap(24, kShown), 0x7FFFFFF0, 0x7FFFFFF0),
+                "Bitmap image is not valid."},
+        BadFile{"oneBit", "empty.bmp", Put::Bytes, test::SolidBitmap(1, kShown), ""},
+        BadFile{"fourBit", "empty.bmp", Put::Bytes, test::SolidBitmap(4, kShown), ""},
+        BadFile{"eightBit", "empty.bmp", Put::Bytes, test::SolidBitmap(8, kShown), ""},
+        BadFile{"twentyFourBit", "empty.bmp", Put::Bytes, test::SolidBitmap(24, kShown), ""},
+        BadFile{"thirtyTwoBit", "empty.bmp", Put::Bytes, test::SolidBitmap(32, kShown), ""}),
+    PrintName);
+
+}  // namespace
+}  // namespace kletochka
