@@ -49,11 +49,13 @@ std::vector<Uint8> LoadCue(SDL_RWops* file) {
     }
     const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> wave(buffer, SDL_FreeWAV);
     SDL_AudioCVT cvt;
-    const int needed = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat, kChannels, kRate);
+    const int needed =
+        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat, kChannels, kRate);
     if (needed < 0) {
         throw SoundError(SDL_GetError());
     }
-    std::vector<Uint8> cue(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
+    std::vector<Uint8> cue(static_cast<std::size_t>(length) *
+                           static_cast<std::size_t>(cvt.len_mult));
     SDL_memcpy(cue.data(), buffer, length);
     if (needed > 0) {
         cvt.buf = cue.data();
@@ -73,7 +75,8 @@ std::vector<Uint8> LoadCue(SDL_RWops* file) {
 SdlCuePlayer::SdlCuePlayer() {
     // A truncated sound file is an error, not a shorter sound.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
-    // Otherwise SDL turns SIGTERM into an event nobody reads, and logging out or kill leaves the game running.
+    // Otherwise SDL turns SIGTERM into an event nobody reads, and logging out or kill leaves the
+    // game running.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     m_device = OpenDevice();
     m_audible = m_device != 0;

@@ -14,7 +14,7 @@ namespace kletochka {
 // so the first cue is not late; without a usable device it falls back to
 // SDL's silent driver and still loads and "plays" every file.
 class SdlCuePlayer : public CuePlayer {
-public:
+  public:
     SdlCuePlayer();
     SdlCuePlayer(const SdlCuePlayer&) = delete;
     SdlCuePlayer& operator=(const SdlCuePlayer&) = delete;
@@ -26,10 +26,10 @@ public:
     // Whether sound reaches a real device rather than the silent driver.
     bool audible() const { return m_audible; }
 
-private:
+  private:
     void close();
 
-    std::uint32_t m_device = 0;    // 0: none open
+    std::uint32_t m_device = 0;       // 0: none open
     std::vector<std::uint8_t> m_cue;  // the open file's sound in the device's format
     bool m_audible = false;
 };
