@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "application.h"
+#include "first_paint_quit.h"
 #include "main_window.h"
 #include "platform.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     try {
         kletochka::Application app(argc, argv);
         kletochka::TfrmMAin frmMAin(kletochka::RealPlatform());
+        kletochka::QuitAfterFirstPaintIfAsked(frmMAin);
         frmMAin.ShowMaximised();
         return app.exec();
     } catch (const std::exception& error) {

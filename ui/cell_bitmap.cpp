@@ -5,13 +5,13 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <cerrno>
 #include <cstring>
 #include <span>
 
 #include "bmp_check.h"
+#include "builtin_image.h"
 #include "window_errors.h"
 
 namespace kletochka {
@@ -52,8 +52,7 @@ QImage DecodeCellBitmap(const QByteArray& bytes) {
     if (bytes.size() <= kMaxFileSize && IsWholeBitmap(view)) {
         QBuffer buffer;
         buffer.setData(bytes);
-        QImageReader reader(&buffer, "bmp");
-        image = reader.read();
+        image = ReadBuiltInImage(&buffer, "bmp");
     }
     if (image.isNull()) {
         throw BitmapError("Bitmap image is not valid");

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "bevel_panel.h"
+#include "builtin_image.h"
 #include "cue_player.h"
 #include "fonts.h"
 #include "label.h"
@@ -52,7 +54,7 @@ PictureButton* MakePictureButton(QWidget* parent, const char* name, QRect geomet
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     if (!picture.isEmpty()) {
-        button->setPicture(QImage(picture));
+        button->setPicture(ReadBuiltInImage(picture, "bmp"));
     }
     return button;
 }
@@ -79,7 +81,7 @@ const LabelStyle kLetterStyle{32, true, colors::clRed, Qt::AlignLeft, colors::cl
 void TfrmMAin::CreateComponents() {
     setObjectName(QStringLiteral("frmMAin"));
     setWindowTitle(QString::fromUtf8(kGameTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/mainicon.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(ReadBuiltInImage(QStringLiteral(":/mainicon.png"), "png"))));
     setFont(LayoutFont("MS Sans Serif", 11, false));
     resize(kLayoutWidth, kLayoutHeight);
 

@@ -5,13 +5,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 
+#include "builtin_image.h"
 #include "cell_bitmap.h"
 #include "media_files.h"
 #include "paths.h"
@@ -57,6 +61,44 @@ TEST_F(SoundPlayerTest, GoodWaveLoadsAndPlaysAgainAndAgain) {
     WriteFile(dir / "ok.wav", test::Wave(4410, 8820));
     for (int i = 0; i < 20; ++i) {
         player.open(QString::fromStdString((dir / "ok.wav").string()));
+        player.play();
+    }
+}
+
+// A PCM wave file of the given layout holding a short rising tone.
+std::string PcmWave(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels, std::uint32_t frames) {
+    std::string data;
+    for (std::uint32_t f = 0; f < frames; ++f) {
+        for (std::uint16_t c = 0; c < channels; ++c) {
+            const auto level = static_cast<std::uint16_t>(f * 97 + c * 31);
+            data += char(level & 0xFF);
+            if (bits == 16) data += char(level >> 8);
+        }
+    }
+    std::string bytes;
+    auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) bytes += char(v >> (8 * i)); };
+    auto u16 = [&](std::uint16_t v) { bytes += char(v & 0xFF), bytes += char(v >> 8); };
+    const std::uint16_t block = static_cast<std::uint16_t>(channels * bits / 8);
+    bytes += "RIFF";
+    u32(static_cast<std::uint32_t>(36 + data.size()));
+    bytes += "WAVEfmt ";
+    u32(16), u16(1), u16(channels), u32(rate), u32(rate * block), u16(block), u16(bits);
+    bytes += "data";
+    u32(static_cast<std::uint32_t>(data.size()));
+    return bytes + data;
+}
+
+// Every layout is converted to the device's own before it plays.
+TEST_F(SoundPlayerTest, WavesOfOtherRatesAndLayoutsLoadAndPlay) {
+    const struct {
+        std::uint32_t rate;
+        std::uint16_t bits, channels;
+    } layouts[] = {{44100, 16, 1}, {44100, 16, 2}, {22050, 8, 1}, {48000, 16, 2}, {11025, 8, 2}, {8000, 16, 1}};
+    for (const auto& layout : layouts) {
+        WriteFile(dir / "cue.wav", PcmWave(layout.rate, layout.bits, layout.channels, 3001));
+        EXPECT_NO_THROW(player.open(QString::fromStdString((dir / "cue.wav").string())))
+            << layout.rate << "/" << layout.bits << "/" << layout.channels;
+        player.play();
         player.play();
     }
 }
@@ -135,6 +177,45 @@ TEST_F(BitmapTest, BareNameIsShownWithTheWorkingFolder) {
     }
     QDir::setCurrent(cwd);
     EXPECT_EQ(message, "Cannot open file \"" + (dir / "zero.bmp").string() + "\". No such file or directory");
+}
+
+// Only the named format is tried: a JPEG is neither PNG nor BMP here, though
+// Qt's plugins would read it.
+TEST(BuiltInImage, ReadsTheNamedFormatOnly) {
+    TempDir dir;
+    const QString path = QString::fromStdString((dir / "picture").string());
+    const QImage blue = Solid({8, 8}, Qt::blue, QImage::Format_RGB32);
+    const struct {
+        const char* savedAs;
+        const char* readAs;
+        bool read;
+    } cases[] = {{"PNG", "png", true}, {"BMP", "bmp", true}, {"PNG", "bmp", false},
+                 {"JPG", "png", false}, {"JPG", "bmp", false}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(blue.save(path, c.savedAs)) << c.savedAs;
+        const QImage image = ReadBuiltInImage(path, c.readAs);
+        EXPECT_EQ(!image.isNull(), c.read) << c.savedAs << " as " << c.readAs;
+        if (c.read) {
+            EXPECT_EQ(image.pixelColor(4, 4), QColor(Qt::blue)) << c.savedAs;
+        }
+    }
+    // Qt's own reader does take the JPEG, so the refusals above are the point.
+    EXPECT_FALSE(QImage(path).isNull());
+}
+
+bool ImagePluginLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+}
+
+// Our own pictures load none of Qt's image plugins (nor libjpeg); an ordinary
+// read loads them all to ask each whether it can. Each check runs in a fresh process.
+TEST(BuiltInImage, LoadsNoImagePlugin) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const QString picture = QStringLiteral(":/crosses.bmp");
+    EXPECT_EXIT(std::exit(!ReadBuiltInImage(picture, "bmp").isNull() && !ImagePluginLoaded() ? 0 : 1),
+                ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(std::exit(!QImage(picture).isNull() && ImagePluginLoaded() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 using test::WindowTest;

@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Google Benchmark of the work behind one click: loading a bank, showing a
+// question, and repainting the whole window. Runs in the game's program folder.
+//
+//   bank_bench [benchmark flags]   the benchmarks, then table rows on stdout
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "application.h"
+#include "cell_bitmap.h"
+#include "main_window.h"
+#include "report.h"
+
+namespace {
+
+using namespace kletochka;
+
+constexpr QSize kScreen{1920, 1080};
+
+class SilentCuePlayer : public CuePlayer {
+public:
+    void open(const QString&) override {}
+    void play() override {}
+};
+
+// Made on first use and gone before the application.
+std::unique_ptr<TfrmMAin> g_window;
+
+// The game's window on a full-HD surface, a round started and a side chosen.
+TfrmMAin& Window() {
+    if (!g_window) {
+        WindowPlatform platform;
+        platform.sound = std::make_unique<SilentCuePlayer>();
+        platform.dialog = std::make_unique<QtQuestionFileDialog>();
+        platform.executablePath = QDir::current().filePath(QStringLiteral("kletochka"));
+        platform.loadBitmap = LoadCellBitmap;
+        platform.terminate = [] {};
+        auto made = std::make_unique<TfrmMAin>(std::move(platform));
+        made->setGeometry(QRect(QPoint(0, 0), kScreen));
+        made->show();
+        if (!QTest::qWaitForWindowExposed(made.get())) {
+            std::fprintf(stderr, "bank_bench: the window was never shown\n");
+            std::exit(1);
+        }
+        made->Button2Click();
+        made->SpeedButton1Click();
+        QCoreApplication::processEvents();
+        g_window = std::move(made);
+    }
+    return *g_window;
+}
+
+void BM_LoadQuestionBank(benchmark::State& state) {
+    QuestionBank bank;
+    for (auto _ : state) {
+        LoadQuestionBank(bank, kDefaultBankFile);
+        benchmark::DoNotOptimize(bank);
+    }
+}
+BENCHMARK(BM_LoadQuestionBank);
+
+// The cell handler: decode the question and its three answers, set the seven labels.
+void BM_ShowQuestion(benchmark::State& state) {
+    TfrmMAin& window = Window();
+    void (TfrmMAin::*const cells[])() = {&TfrmMAin::SpeedButton3Click, &TfrmMAin::SpeedButton4Click,
+                                         &TfrmMAin::SpeedButton5Click};
+    std::size_t n = 0;
+    for (auto _ : state) {
+        (window.*cells[n++ % 3])();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ShowQuestion);
+
+// Every widget made dirty, as an uncovered window is, then painted and flushed at once.
+// (A bare repaint() would skip the opaque labels that cover their parents.)
+void BM_RepaintWindow(benchmark::State& state) {
+    TfrmMAin& window = Window();
+    const QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    for (auto _ : state) {
+        for (QWidget* widget : widgets) {
+            widget->update();
+        }
+        window.repaint();
+    }
+}
+BENCHMARK(BM_RepaintWindow)->Unit(benchmark::kMillisecond);
+
+void BM_GrabWindow(benchmark::State& state) {
+    TfrmMAin& window = Window();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(BM_GrabWindow)->Unit(benchmark::kMillisecond);
+
+// The console report goes to stderr; the runs are kept for the table.
+class RowReporter : public benchmark::ConsoleReporter {
+public:
+    std::vector<Run> runs;
+    void ReportRuns(const std::vector<Run>& report) override {
+        ConsoleReporter::ReportRuns(report);
+        runs.insert(runs.end(), report.begin(), report.end());
+    }
+};
+
+struct Goal {
+    const char* benchmark;
+    const char* measure;
+    double limitMs;
+    const char* goal;
+};
+
+const Goal kGoals[] = {
+    {"BM_LoadQuestionBank", "Load a full bank (LoadQuestionBank), CPU", 0.1, "< 0.1 ms (well under 1 ms)"},
+    {"BM_ShowQuestion", "Show a question (cell handler), CPU", 16.7, "< 16.7 ms (one frame)"},
+    {"BM_RepaintWindow", "Full repaint 1920x1080 (repaint), CPU", 16.7, "< 16.7 ms (one frame)"},
+    {"BM_GrabWindow", "Full repaint 1920x1080 (grab), CPU", 16.7, "< 16.7 ms (one frame)"},
+};
+
+// Google Benchmark gives times in units of which the multiplier makes one second.
+double ToMs(double time, benchmark::TimeUnit unit) {
+    return time / benchmark::GetTimeUnitMultiplier(unit) * 1e3;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!std::filesystem::exists(kDefaultBankFile)) {
+        std::fprintf(stderr, "bank_bench: run me in the game's program folder (no %s here)\n", kDefaultBankFile);
+        return 1;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    Application app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RowReporter reporter;
+    reporter.SetOutputStream(&std::cerr);
+    reporter.SetErrorStream(&std::cerr);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (const auto& run : reporter.runs) {
+        for (const Goal& goal : kGoals) {
+            if (run.run_type == benchmark::BenchmarkReporter::Run::RT_Iteration &&
+                run.run_name.function_name == goal.benchmark) {
+                // CPU time: on a shared machine the wall clock mostly measures the neighbours.
+                const double ms = ToMs(run.GetAdjustedCPUTime(), run.time_unit);
+                const bool small = ms < 0.1;
+                bench::PrintRow({goal.measure, small ? bench::Fixed(ms * 1e3, 2) + " us" : bench::Fixed(ms, 2) + " ms",
+                                 "-", "-", goal.goal, bench::Met(ms < goal.limitMs)});
+            }
+        }
+    }
+    g_window.reset();
+    benchmark::Shutdown();
+    return 0;
+}
