@@ -2,19 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
 #include "cue_player.h"
+
+struct Mix_Chunk;
 
 namespace kletochka {
 
-// Plays wave files through SDL's audio queue: one cue at a time, the next one
-// clearing whatever is still queued. The audio device is opened once, early,
-// so the first cue is not late; without a usable device it falls back to
-// SDL's silent driver and still loads and "plays" every file.
+// Plays cues through SDL_mixer on a single channel. The audio device is opened
+// once, early, so the first cue is not late; without a usable device it falls
+// back to SDL's silent driver and still loads and "plays" every file.
 class SdlCuePlayer : public CuePlayer {
-  public:
+public:
     SdlCuePlayer();
     SdlCuePlayer(const SdlCuePlayer&) = delete;
     SdlCuePlayer& operator=(const SdlCuePlayer&) = delete;
@@ -26,11 +24,11 @@ class SdlCuePlayer : public CuePlayer {
     // Whether sound reaches a real device rather than the silent driver.
     bool audible() const { return m_audible; }
 
-  private:
+private:
     void close();
 
-    std::uint32_t m_device = 0;       // 0: none open
-    std::vector<std::uint8_t> m_cue;  // the open file's sound in the device's format
+    Mix_Chunk* m_chunk = nullptr;
+    bool m_deviceOpen = false;
     bool m_audible = false;
 };
 
