@@ -16,10 +16,10 @@ namespace {
 
 // Watches the whole application: a widget of the window may paint before the window itself.
 class FirstPaintQuit : public QObject {
-public:
+  public:
     explicit FirstPaintQuit(QWidget& window) : QObject(&window), m_window(window) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->window() == &m_window) {
@@ -36,7 +36,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     QWidget& m_window;
     bool m_seen = false;
 };

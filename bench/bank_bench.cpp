@@ -26,7 +26,7 @@ using namespace kletochka;
 constexpr QSize kScreen{1920, 1080};
 
 class SilentCuePlayer : public CuePlayer {
-public:
+  public:
     void open(const QString&) override {}
     void play() override {}
 };
@@ -104,7 +104,7 @@ BENCHMARK(BM_GrabWindow)->Unit(benchmark::kMillisecond);
 
 // The console report goes to stderr; the runs are kept for the table.
 class RowReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     std::vector<Run> runs;
     void ReportRuns(const std::vector<Run>& report) override {
         ConsoleReporter::ReportRuns(report);
@@ -120,7 +120,8 @@ struct Goal {
 };
 
 const Goal kGoals[] = {
-    {"BM_LoadQuestionBank", "Load a full bank (LoadQuestionBank), CPU", 0.1, "< 0.1 ms (well under 1 ms)"},
+    {"BM_LoadQuestionBank", "Load a full bank (LoadQuestionBank), CPU", 0.1,
+     "< 0.1 ms (well under 1 ms)"},
     {"BM_ShowQuestion", "Show a question (cell handler), CPU", 16.7, "< 16.7 ms (one frame)"},
     {"BM_RepaintWindow", "Full repaint 1920x1080 (repaint), CPU", 16.7, "< 16.7 ms (one frame)"},
     {"BM_GrabWindow", "Full repaint 1920x1080 (grab), CPU", 16.7, "< 16.7 ms (one frame)"},
@@ -135,7 +136,8 @@ double ToMs(double time, benchmark::TimeUnit unit) {
 
 int main(int argc, char* argv[]) {
     if (!std::filesystem::exists(kDefaultBankFile)) {
-        std::fprintf(stderr, "bank_bench: run me in the game's program folder (no %s here)\n", kDefaultBankFile);
+        std::fprintf(stderr, "bank_bench: run me in the game's program folder (no %s here)\n",
+                     kDefaultBankFile);
         return 1;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -154,8 +156,10 @@ int main(int argc, char* argv[]) {
                 // CPU time: on a shared machine the wall clock mostly measures the neighbours.
                 const double ms = ToMs(run.GetAdjustedCPUTime(), run.time_unit);
                 const bool small = ms < 0.1;
-                bench::PrintRow({goal.measure, small ? bench::Fixed(ms * 1e3, 2) + " us" : bench::Fixed(ms, 2) + " ms",
-                                 "-", "-", goal.goal, bench::Met(ms < goal.limitMs)});
+                bench::PrintRow(
+                    {goal.measure,
+                     small ? bench::Fixed(ms * 1e3, 2) + " us" : bench::Fixed(ms, 2) + " ms", "-",
+                     "-", goal.goal, bench::Met(ms < goal.limitMs)});
             }
         }
     }

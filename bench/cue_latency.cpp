@@ -40,10 +40,10 @@ constexpr std::int64_t kSoundingFrames = kRate / 4;
 
 // Notes when the watched widget's release arrives: its click handler runs next.
 class ClickClock : public QObject {
-public:
+  public:
     long long lastNs = 0;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonRelease) {
             lastNs = MonotonicNs();
@@ -119,24 +119,29 @@ bool CutsOff(const Recording& recording, const Stamps& stamps) {
     const std::int64_t quiet = kRate / 20;
     const Onset alone = OnsetOf(recording, stamps.reference, "the lone click");
     const std::int64_t aloneEnd = SoundEnd(recording, alone.frame, quiet);
-    const auto reference = std::span<const std::int16_t>(recording.samples)
-                               .subspan(static_cast<std::size_t>(alone.frame * recording.channels),
-                                        static_cast<std::size_t>((aloneEnd - alone.frame) * recording.channels));
+    const auto reference =
+        std::span<const std::int16_t>(recording.samples)
+            .subspan(static_cast<std::size_t>(alone.frame * recording.channels),
+                     static_cast<std::size_t>((aloneEnd - alone.frame) * recording.channels));
     const Onset fanfare = OnsetOf(recording, stamps.longCue, "the fanfare");
     const std::int64_t from = FirstFrameAfter(recording, stamps.cutter);
-    const Match match = BestMatch(recording, reference, from, FirstFrameAfter(recording, stamps.cutter + kOnsetWindowNs));
+    const Match match = BestMatch(recording, reference, from,
+                                  FirstFrameAfter(recording, stamps.cutter + kOnsetWindowNs));
     const std::int64_t matchEnd = match.frame + (aloneEnd - alone.frame);
-    const bool fanfareSounding = FirstAudible(recording, match.frame - quiet, match.frame).has_value();
+    const bool fanfareSounding =
+        FirstAudible(recording, match.frame - quiet, match.frame).has_value();
     const std::optional<std::int64_t> after = FirstAudible(recording, matchEnd, recording.frames());
     std::fprintf(stderr,
-                 "cut-off: fanfare from frame %lld, click over it at frame %lld, largest difference from the "
+                 "cut-off: fanfare from frame %lld, click over it at frame %lld, largest "
+                 "difference from the "
                  "click alone %d, fanfare sounding just before: %s, sound after the click: %s\n",
-                 static_cast<long long>(fanfare.frame), static_cast<long long>(match.frame), match.largestDifference,
-                 fanfareSounding ? "yes" : "no", after ? "yes" : "none");
+                 static_cast<long long>(fanfare.frame), static_cast<long long>(match.frame),
+                 match.largestDifference, fanfareSounding ? "yes" : "no", after ? "yes" : "none");
     return match.frame >= 0 && fanfareSounding && match.largestDifference == 0 && !after;
 }
 
-int Measure(const std::string& source, const QString& folder, int confirms, int& argc, char** argv) {
+int Measure(const std::string& source, const QString& folder, int confirms, int& argc,
+            char** argv) {
     MonitorRecorder recorder(source, kRate, kRecordLatencyMs);
     // The sink sends its monitor steadily only after its first long block.
     const long long deadline = MonotonicNs() + 10'000'000'000LL;
@@ -176,10 +181,11 @@ int Measure(const std::string& source, const QString& folder, int confirms, int&
         const Onset onset = OnsetOf(recording, confirm, "a confirmation");
         latencies.push_back(onset.latencyMs);
         late.push_back(LateArrivalMs(recording, onset.frame, kPunctualitySpanNs));
-        const std::int64_t gap = LongestSilence(recording, onset.frame, onset.frame + kSoundingFrames);
+        const std::int64_t gap =
+            LongestSilence(recording, onset.frame, onset.frame + kSoundingFrames);
         if (gap >= kDropoutFrames) {
-            std::fprintf(stderr, "dropout: %lld silent frames in the cue from frame %lld\n", static_cast<long long>(gap),
-                         static_cast<long long>(onset.frame));
+            std::fprintf(stderr, "dropout: %lld silent frames in the cue from frame %lld\n",
+                         static_cast<long long>(gap), static_cast<long long>(onset.frame));
             ++dropouts;
         }
     }
@@ -187,19 +193,25 @@ int Measure(const std::string& source, const QString& folder, int confirms, int&
     for (double ms : latencies) {
         std::fprintf(stderr, " %.1f", ms);
     }
-    std::fprintf(stderr, "\nmonitor pieces late by, ms: median %.2f, worst %.2f (the latencies are upper bounds by this)\n",
+    std::fprintf(stderr,
+                 "\nmonitor pieces late by, ms: median %.2f, worst %.2f (the latencies are upper "
+                 "bounds by this)\n",
                  Median(late), Worst(late));
     const int cues = static_cast<int>(latencies.size());
-    PrintRow({"Cue latency, first cue after start", Fixed(first.latencyMs, 1) + " ms", "-", "-", "<= 30 ms",
-              Met(first.latencyMs <= 30)});
+    PrintRow({"Cue latency, first cue after start", Fixed(first.latencyMs, 1) + " ms", "-", "-",
+              "<= 30 ms", Met(first.latencyMs <= 30)});
     PrintRow({"Cue latency, median of " + std::to_string(cues) + " confirmations",
-              Fixed(Median(latencies), 1) + " ms", "-", "-", "<= 15 ms", Met(Median(latencies) <= 15)});
+              Fixed(Median(latencies), 1) + " ms", "-", "-", "<= 15 ms",
+              Met(Median(latencies) <= 15)});
     PrintRow({"Cue latency, worst of " + std::to_string(cues) + " confirmations",
-              Fixed(Worst(latencies), 1) + " ms", "-", "-", "<= 30 ms", Met(Worst(latencies) <= 30)});
-    PrintRow({"Cues with a dropout in their first 0.25 s", std::to_string(dropouts) + " of " + std::to_string(cues), "-",
-              "-", "0", Met(dropouts == 0)});
+              Fixed(Worst(latencies), 1) + " ms", "-", "-", "<= 30 ms",
+              Met(Worst(latencies) <= 30)});
+    PrintRow({"Cues with a dropout in their first 0.25 s",
+              std::to_string(dropouts) + " of " + std::to_string(cues), "-", "-", "0",
+              Met(dropouts == 0)});
     const bool cut = CutsOff(recording, stamps);
-    PrintRow({"A second cue cuts the first off", cut ? "yes" : "no", "-", "-", "no mixing", Met(cut)});
+    PrintRow(
+        {"A second cue cuts the first off", cut ? "yes" : "no", "-", "-", "no mixing", Met(cut)});
     return 0;
 }
 
@@ -207,7 +219,8 @@ int Measure(const std::string& source, const QString& folder, int confirms, int&
 
 int main(int argc, char* argv[]) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: cue_latency <monitor source> <program folder> <confirm clicks>\n");
+        std::fprintf(stderr,
+                     "usage: cue_latency <monitor source> <program folder> <confirm clicks>\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

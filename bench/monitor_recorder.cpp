@@ -23,7 +23,8 @@ constexpr int kFrameBytes = kChannels * 2;
 
 }  // namespace
 
-MonitorRecorder::MonitorRecorder(const std::string& source, int rate, int latencyMs) : m_rate(rate) {
+MonitorRecorder::MonitorRecorder(const std::string& source, int rate, int latencyMs)
+    : m_rate(rate) {
     int out[2];
     if (pipe(out) != 0) {
         throw std::runtime_error("pipe failed");
@@ -31,14 +32,15 @@ MonitorRecorder::MonitorRecorder(const std::string& source, int rate, int latenc
     const std::string device = "--device=" + source;
     const std::string rateArg = "--rate=" + std::to_string(rate);
     const std::string latency = "--latency-msec=" + std::to_string(latencyMs);
-    const char* argv[] = {"parec", device.c_str(), rateArg.c_str(), "--channels=2", "--format=s16le",
-                          "--raw", latency.c_str(), nullptr};
+    const char* argv[] = {"parec",          device.c_str(), rateArg.c_str(), "--channels=2",
+                          "--format=s16le", "--raw",        latency.c_str(), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     posix_spawn_file_actions_addclose(&actions, out[1]);
-    const int failed = posix_spawnp(&m_pid, "parec", &actions, nullptr, const_cast<char**>(argv), environ);
+    const int failed =
+        posix_spawnp(&m_pid, "parec", &actions, nullptr, const_cast<char**>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     if (failed != 0) {

@@ -17,7 +17,7 @@ namespace kletochka::bench {
 // each piece arrives. The reading thread does nothing else, so the arrival
 // times are as close to the server's as this process can see them.
 class MonitorRecorder {
-public:
+  public:
     // Throws std::runtime_error when parec cannot be started.
     MonitorRecorder(const std::string& source, int rate, int latencyMs);
     MonitorRecorder(const MonitorRecorder&) = delete;
@@ -28,7 +28,7 @@ public:
     // Ends parec and hands over what it recorded; call once.
     Recording stop();
 
-private:
+  private:
     void read();
 
     pid_t m_pid = -1;

@@ -34,8 +34,8 @@ std::int64_t FirstFrameAfter(const Recording& recording, long long ns);
 long long ArrivalOf(const Recording& recording, std::int64_t frame);
 
 // The first frame in [from, to) with a sample louder than `threshold`.
-std::optional<std::int64_t> FirstAudible(const Recording& recording, std::int64_t from, std::int64_t to,
-                                         int threshold = 0);
+std::optional<std::int64_t> FirstAudible(const Recording& recording, std::int64_t from,
+                                         std::int64_t to, int threshold = 0);
 
 // Where a sound that sounds at `from` ends: the first frame after it from
 // which the next `quiet` frames, or all that are left, are silent.
@@ -65,7 +65,7 @@ struct Match {
     std::int64_t frame = -1;
     int largestDifference = 0;
 };
-Match BestMatch(const Recording& recording, std::span<const std::int16_t> reference, std::int64_t from,
-                std::int64_t to);
+Match BestMatch(const Recording& recording, std::span<const std::int16_t> reference,
+                std::int64_t from, std::int64_t to);
 
 }  // namespace kletochka::bench

@@ -27,8 +27,8 @@ std::string Fixed(double value, int decimals) {
 }
 
 void PrintRow(const Row& row) {
-    std::printf("ROW\t%s\t%s\t%s\t%s\t%s\t%s\n", row.measure.c_str(), row.result.c_str(), row.baseline.c_str(),
-                row.ratio.c_str(), row.goal.c_str(), row.met.c_str());
+    std::printf("ROW\t%s\t%s\t%s\t%s\t%s\t%s\n", row.measure.c_str(), row.result.c_str(),
+                row.baseline.c_str(), row.ratio.c_str(), row.goal.c_str(), row.met.c_str());
     std::fflush(stdout);
 }
 

@@ -26,6 +26,8 @@ struct Row {
 };
 void PrintRow(const Row& row);
 
-inline std::string Met(bool met) { return met ? "yes" : "NO"; }
+inline std::string Met(bool met) {
+    return met ? "yes" : "NO";
+}
 
 }  // namespace kletochka::bench

@@ -86,7 +86,8 @@ std::optional<Run> RunOnce(const std::string& folder, const std::string& program
         return std::nullopt;
     }
     const long long painted = std::atoll(output->c_str() + at + 15);
-    return Run{static_cast<double>(painted - launched) / 1e6, static_cast<double>(usage.ru_maxrss) / 1024.0};
+    return Run{static_cast<double>(painted - launched) / 1e6,
+               static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
 struct Series {
@@ -105,8 +106,9 @@ struct Series {
 void PrintComparison(const std::string& measure, const std::string& unit, int decimals, double ours,
                      double baseline) {
     const double ratio = ours / baseline;
-    kletochka::bench::PrintRow({measure, Fixed(ours, decimals) + " " + unit, Fixed(baseline, decimals) + " " + unit,
-                                Fixed(ratio, 2) + "x", "<= 1.30x", kletochka::bench::Met(ratio <= 1.3)});
+    kletochka::bench::PrintRow({measure, Fixed(ours, decimals) + " " + unit,
+                                Fixed(baseline, decimals) + " " + unit, Fixed(ratio, 2) + "x",
+                                "<= 1.30x", kletochka::bench::Met(ratio <= 1.3)});
 }
 
 }  // namespace
@@ -137,13 +139,17 @@ int main(int argc, char* argv[]) {
         }
     }
     for (int which = 0; which < 2; ++which) {
-        std::fprintf(stderr, "%s %s first paint, ms:", label.c_str(), which == 0 ? "game" : "baseline");
+        std::fprintf(stderr, "%s %s first paint, ms:", label.c_str(),
+                     which == 0 ? "game" : "baseline");
         for (double ms : series[which].ms) {
             std::fprintf(stderr, " %.1f", ms);
         }
-        std::fprintf(stderr, " (fastest %.1f)\n", *std::min_element(series[which].ms.begin(), series[which].ms.end()));
+        std::fprintf(stderr, " (fastest %.1f)\n",
+                     *std::min_element(series[which].ms.begin(), series[which].ms.end()));
     }
-    PrintComparison("Start-up to first paint, " + label, "ms", 1, Median(series[0].ms), Median(series[1].ms));
-    PrintComparison("Peak memory (VmHWM), " + label, "MiB", 1, Median(series[0].mib), Median(series[1].mib));
+    PrintComparison("Start-up to first paint, " + label, "ms", 1, Median(series[0].ms),
+                    Median(series[1].ms));
+    PrintComparison("Peak memory (VmHWM), " + label, "MiB", 1, Median(series[0].mib),
+                    Median(series[1].mib));
     return 0;
 }

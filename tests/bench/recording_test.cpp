@@ -42,12 +42,17 @@ std::vector<std::int16_t> SoundAt(std::vector<std::pair<int, int>> spans, int fr
 TEST(Recording, FramesArePlacedByThePieceTheyArrivedIn) {
     const Recording recording = Made(SoundAt({}));
     const std::pair<long long, std::int64_t> after[] = {
-        {0, 0}, {9 * kMs, 0}, {10 * kMs, 10}, {15 * kMs, 10}, {39 * kMs, 30}, {40 * kMs, 40}, {99 * kMs, 40}};
+        {0, 0},         {9 * kMs, 0},   {10 * kMs, 10}, {15 * kMs, 10},
+        {39 * kMs, 30}, {40 * kMs, 40}, {99 * kMs, 40}};
     for (const auto& [ns, frame] : after) {
         EXPECT_EQ(FirstFrameAfter(recording, ns), frame) << ns;
     }
     const std::pair<std::int64_t, long long> arrival[] = {
-        {0, 10 * kMs}, {9, 10 * kMs}, {10, 20 * kMs}, {39, 40 * kMs}, {40, std::numeric_limits<long long>::max()}};
+        {0, 10 * kMs},
+        {9, 10 * kMs},
+        {10, 20 * kMs},
+        {39, 40 * kMs},
+        {40, std::numeric_limits<long long>::max()}};
     for (const auto& [frame, ns] : arrival) {
         EXPECT_EQ(ArrivalOf(recording, frame), ns) << frame;
     }
@@ -91,9 +96,9 @@ TEST(Recording, OnsetIsTheFirstSoundArrivingAfterTheClick) {
         std::optional<std::int64_t> frame;
         double latencyMs;
     } cases[] = {
-        {0, 50 * kMs, 3, 10.0},           // the earlier sound counts when it came after the click
-        {12 * kMs, 50 * kMs, 24, 18.0},   // sound that arrived before the click never does
-        {10 * kMs, 50 * kMs, 24, 20.0},   // nor what arrived at the very moment
+        {0, 50 * kMs, 3, 10.0},          // the earlier sound counts when it came after the click
+        {12 * kMs, 50 * kMs, 24, 18.0},  // sound that arrived before the click never does
+        {10 * kMs, 50 * kMs, 24, 20.0},  // nor what arrived at the very moment
         {12 * kMs, 15 * kMs, std::nullopt, 0},  // too late to be this click's
         {35 * kMs, 50 * kMs, std::nullopt, 0},
     };
@@ -146,7 +151,11 @@ TEST(Report, MedianAndWorst) {
         std::vector<double> values;
         double median;
         double worst;
-    } cases[] = {{{}, 0, 0}, {{7}, 7, 7}, {{3, 1, 2}, 2, 3}, {{4, 1, 3, 2}, 2.5, 4}, {{5, 5, 1, 9, 5}, 5, 9}};
+    } cases[] = {{{}, 0, 0},
+                 {{7}, 7, 7},
+                 {{3, 1, 2}, 2, 3},
+                 {{4, 1, 3, 2}, 2.5, 4},
+                 {{5, 5, 1, 9, 5}, 5, 9}};
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(Median(c.values), c.median);
         EXPECT_DOUBLE_EQ(Worst(c.values), c.worst);
