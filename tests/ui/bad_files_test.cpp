@@ -160,9 +160,10 @@ INSTANTIATE_TEST_SUITE_P(
     Matrix, BadSoundTest,
     ::testing::Values(
         BadFile{"missing", "bin/click.wav", Put::Nothing, {}, "Couldn't open %1/bin/click.wav."},
-        BadFile{"empty", "bin/click.wav", Put::Bytes, {}, "Could not read RIFF header."},
+        BadFile{
+            "empty", "bin/click.wav", Put::Bytes, {}, "Couldn't read first 4 bytes of audio data."},
         BadFile{"text", "bin/click.wav", Put::Bytes, "this is not a sound\n",
-                "Could not find RIFF or WAVE identifiers (not a Waveform file)"},
+                "Unrecognized audio format."},
         BadFile{"dataCutShort", "bin/click.wav", Put::Bytes, test::Wave(100, 8820),
                 "Could not read data of WAVE data chunk."},
         BadFile{"headerOnly", "bin/click.wav", Put::Bytes, test::GoodWave().substr(0, 30),
@@ -171,8 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "MPEG formats not supported."},
         BadFile{"unknownCodec", "bin/click.wav", Put::Bytes, test::Wave(100, 200, 0xFF),
                 "Unknown WAVE format tag: 0x00ff."},
-        BadFile{"ogg", "bin/click.wav", Put::Bytes, Ogg(),
-                "Could not find RIFF or WAVE identifiers (not a Waveform file)"}),
+        BadFile{"ogg", "bin/click.wav", Put::Bytes, Ogg(), "Unrecognized audio format."}),
     PrintName);
 
 // Cell pictures: "empty.bmp" in the working folder, loaded when round 1 starts.
