@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kChannel = 0;
 constexpr int kRate = 44100;
-constexpr int kFrames = 512;  // a short buffer keeps the cue close to the click
+constexpr int kFrames = 384;  // short enough for a cue to follow its click within ~12 ms, long enough not to underrun
 
 bool OpenDevice() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {

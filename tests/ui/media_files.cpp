@@ -34,6 +34,33 @@ std::string Wave(std::uint32_t frames, std::uint32_t claimed, std::uint16_t form
     return bytes;
 }
 
+std::string PcmWave(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels, std::uint32_t frames) {
+    std::string data;
+    for (std::uint32_t f = 0; f < frames; ++f) {
+        for (std::uint32_t c = 0; c < channels; ++c) {
+            const std::uint32_t level = f * 97 + c * 31;
+            data += static_cast<char>(level & 0xFF);
+            if (bits == 16) {
+                data += static_cast<char>((level >> 8) & 0xFF);
+            }
+        }
+    }
+    const std::uint32_t block = channels * bits / 8u;
+    std::string bytes = "RIFF";
+    U32(bytes, static_cast<std::uint32_t>(36 + data.size()));
+    bytes += "WAVEfmt ";
+    U32(bytes, 16);
+    U16(bytes, 1);
+    U16(bytes, channels);
+    U32(bytes, rate);
+    U32(bytes, rate * block);
+    U16(bytes, block);
+    U16(bytes, bits);
+    bytes += "data";
+    U32(bytes, static_cast<std::uint32_t>(data.size()));
+    return bytes + data;
+}
+
 std::string SolidBitmap(int bits, QColor color) {
     constexpr std::uint32_t kWidth = 4, kHeight = 3;
     const auto b = static_cast<std::uint32_t>(bits);
