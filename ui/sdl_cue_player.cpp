@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kChannel = 0;
 constexpr int kRate = 44100;
-constexpr int kFrames = 384;  // short enough for a cue to follow its click within ~12 ms, long enough not to underrun
+constexpr int kFrames = 512;  // 384 would be ~3 ms sooner but underran with SDL2_mixer on a busy machine
 
 bool OpenDevice() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
