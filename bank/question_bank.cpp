@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "error.h"
+#include "file_handle.h"
 
 namespace kletochka {
 
@@ -34,28 +35,6 @@ int openErrorCode(int err, const std::filesystem::path& path) {
         default: return err;
     }
 }
-
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : m_fd(fd) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    int get() const { return m_fd; }
-    // Closes now and reports a failure; the destructor then has nothing to do.
-    int close() {
-        const int rc = ::close(m_fd);
-        m_fd = -1;
-        return rc;
-    }
-
-private:
-    int m_fd;
-};
 
 // Reads exactly size bytes unless the file ends first; returns the count read.
 std::size_t readFully(int fd, unsigned char* out, std::size_t size) {

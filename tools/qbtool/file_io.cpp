@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "error.h"
+#include "file_handle.h"
 
 namespace kletochka::qbtool {
 
@@ -19,24 +20,6 @@ namespace {
 [[noreturn]] void Fail(const std::string& what, const std::filesystem::path& path, int err) {
     throw Error("cannot " + what + " " + path.string() + ": " + std::strerror(err));
 }
-
-// Closes on every path.
-class Fd {
-  public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-
-  private:
-    int m_fd;
-};
 
 void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path) {
     while (!bytes.empty()) {
@@ -60,7 +43,7 @@ mode_t NewFileMode() {
 }  // namespace
 
 std::string ReadWholeFile(const std::filesystem::path& path, std::size_t limit) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileHandle fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
         Fail("read", path, errno);
     }
@@ -87,7 +70,7 @@ std::string ReadWholeFile(const std::filesystem::path& path, std::size_t limit) 
 
 void ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
     std::string temp = path.string() + ".XXXXXX";
-    Fd fd(::mkstemp(temp.data()));
+    FileHandle fd(::mkstemp(temp.data()));
     if (fd.get() < 0) {
         Fail("write", path, errno);
     }
