@@ -33,6 +33,18 @@ foreach(size 32 48 64 128 256)
 endforeach()
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# The question editor needs nothing beside it, so it goes straight into the path.
+# Its desktop entry opens the .qb files that the MIME type names on a double click.
+set_target_properties(kletochka-editor PROPERTIES INSTALL_RPATH "")
+install(TARGETS kletochka-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES packaging/kletochka-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/kletochka-questions.xml RENAME kletochka.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+foreach(size IN LISTS KLETOCHKA_EDITOR_ICON_SIZES)
+  install(FILES ${KLETOCHKA_EDITOR_ICON_DIR}/kletochka-editor-${size}.png RENAME kletochka-editor.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
 install(TARGETS qbtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Debian's manual pages are compressed, reproducibly (-n: no name or time).
 set(man ${CMAKE_BINARY_DIR}/packaging/qbtool.1.gz)
@@ -55,8 +67,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Two teams, the crosses and the noughts, win the cells of a 3 x 3 board by
 answering questions; a host runs the game from one full-screen window with
 the mouse. Questions come from a bank file of seven rounds of nine; qbtool
-makes a bank from a spreadsheet and prints the host's answer sheet.")
+makes a bank from a spreadsheet and prints the host's answer sheet; the
+question editor writes and checks a bank in a window.")
 # The Qt, SDL and C++ libraries come from dpkg-shlibdeps; the layout's font is only looked up by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Qt's own texts (the standard buttons of the editor's questions) in Russian.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

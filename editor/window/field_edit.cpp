@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "field_edit.h"
+
+#include <QKeyEvent>
+#include <QValidator>
+
+#include "field_rules.h"
+
+namespace kletochka::editor {
+
+namespace {
+
+// QLineEdit consults its validator on every change, typed, pasted, dropped or
+// composed, so this one place sees them all.
+class FieldValidator : public QValidator {
+public:
+    explicit FieldValidator(FieldEdit* field) : QValidator(field), m_field(field) {}
+
+    State validate(QString& input, int& pos) const override {
+        const QString line = OneLine(input);
+        if (const auto reason = FieldRefusal(line)) {
+            emit m_field->refused(*reason);
+            return Invalid;
+        }
+        if (line != input) {
+            pos = std::min(pos, static_cast<int>(line.size()));
+            input = line;
+        }
+        return Acceptable;
+    }
+
+private:
+    FieldEdit* m_field;
+};
+
+bool IsHistoryKey(QKeyEvent* key) {
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+}
+
+}  // namespace
+
+FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new FieldValidator(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!m_showing) {
+            emit edited(text);
+        }
+    });
+}
+
+void FieldEdit::showText(const QString& text) {
+    if (text == this->text()) {
+        return;
+    }
+    m_showing = true;
+    const int cursor = cursorPosition();
+    setText(text);
+    setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+    m_showing = false;
+}
+
+bool FieldEdit::event(QEvent* event) {
+    // Undo and redo go to the window's actions, which act on the whole bank.
+    if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent* event) {
+    if (IsHistoryKey(event)) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace kletochka::editor

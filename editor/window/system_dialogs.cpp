@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+
+#include "editor_dialogs.h"
+
+namespace kletochka::editor {
+
+namespace {
+
+class SystemDialogs : public EditorDialogs {
+    Q_DECLARE_TR_FUNCTIONS(SystemDialogs)
+public:
+    QString openPath(QWidget* parent, const QString& folder) override {
+        return QFileDialog::getOpenFileName(
+            parent, tr("Open questions"), folder,
+            tr("Questions (*.qb *.csv);;Question banks (*.qb);;Tables (*.csv);;All files (*)"));
+    }
+
+    QString savePath(QWidget* parent, const QString& title, const QString& suggested,
+                     const QString& filter) override {
+        return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+    }
+
+    Unsaved askUnsaved(QWidget* parent, const QString& name) override {
+        QMessageBox box(QMessageBox::Warning, tr("Unsaved changes"),
+                        tr("The questions in \"%1\" have changed. Save them?").arg(name),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Save);
+        switch (box.exec()) {
+            case QMessageBox::Save:
+                return Unsaved::Save;
+            case QMessageBox::Discard:
+                return Unsaved::Discard;
+            default:
+                return Unsaved::Cancel;
+        }
+    }
+
+    bool confirmFlawedSave(QWidget* parent, const QStringList& flaws) override {
+        QMessageBox box(QMessageBox::Warning, tr("The class will not see everything"),
+                        tr("%n text(s) would be shown empty or cut off in the game. Save anyway?",
+                           nullptr, static_cast<int>(flaws.size())),
+                        QMessageBox::Save | QMessageBox::Cancel, parent);
+        box.setDetailedText(flaws.join(QLatin1Char('\n')));
+        box.setDefaultButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Save;
+    }
+
+    void showError(QWidget* parent, const QString& message) override {
+        QMessageBox::critical(parent, QCoreApplication::applicationName(), message);
+    }
+
+    bool setUpPrinter(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<EditorDialogs> MakeSystemDialogs() {
+    return std::make_unique<SystemDialogs>();
+}
+
+}  // namespace kletochka::editor
