@@ -2,16 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 
-#include "balance_check.h"
+#include "bank_check.h"
 #include "bank_loading.h"
 #include "commands.h"
 #include "file_io.h"
-#include "fit_check.h"
 #include "problem_report.h"
 #include "question_table.h"
-#include "record_check.h"
-#include "repeat_check.h"
-#include "table_columns.h"
 
 namespace kletochka::qbtool {
 
@@ -82,17 +78,14 @@ std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (!ec && size > QuestionBank::kFileSize) {
+        const std::string bankSize = std::to_string(QuestionBank::kFileSize);
         problems.add({0, 0, 0, "",
                       "warning: the file has " + std::to_string(size) + " bytes, " +
-                          std::to_string(size - QuestionBank::kFileSize) +
-                          " more than a bank's 18144; the game ignores them"});
+                          std::to_string(size - QuestionBank::kFileSize) + " more than a bank's " +
+                          bankSize + "; the game ignores them",
+                      ProblemKind::FileSize});
     }
-    std::vector<PlacedRecord> placed;
-    for (int i = 1; i <= QuestionBank::kRecords; ++i) {
-        placed.push_back(
-            {0, RoundOf(i), CellOf(i), (*records)[static_cast<std::size_t>(i - 1)], {}});
-    }
-    return placed;
+    return PlaceBank(*records);
 }
 
 std::vector<PlacedRecord> TableRecords(const std::filesystem::path& path, const std::string& bytes,
@@ -100,14 +93,7 @@ std::vector<PlacedRecord> TableRecords(const std::filesystem::path& path, const 
     QuestionTable table = ReadQuestionTable(bytes);
     ReportReading(path, table, io.err);
     problems = table.problems;
-    std::vector<PlacedRecord> placed;
-    for (int i = 1; i <= QuestionBank::kRecords; ++i) {
-        const auto& entry = table.entries[static_cast<std::size_t>(i - 1)];
-        if (entry) {
-            placed.push_back({entry->line, RoundOf(i), CellOf(i), entry->record, entry->rejected});
-        }
-    }
-    return placed;
+    return PlaceTable(table);
 }
 
 }  // namespace
@@ -138,12 +124,7 @@ int RunCheck(const QStringList& args, Console& io) {
         io.err << "checking " << path.string() << " as a question table\n";
         records = TableRecords(path, bytes, problems, io);
     }
-    for (const PlacedRecord& placed : records) {
-        CheckRecord(placed, problems);
-        CheckFit(placed, problems);
-    }
-    CheckRepeats(records, problems);
-    const std::vector<std::string> shares = CheckAnswerBalance(records, problems);
+    const std::vector<std::string> shares = CheckQuestions(records, problems);
     ReportProblems(problems, ProblemList::kKept, io.out);
     io.out << "right answers in each round:\n";
     for (const std::string& line : shares) {

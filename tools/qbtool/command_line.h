@@ -11,7 +11,12 @@
 #include <variant>
 #include <vector>
 
+namespace kletochka::authoring {}
+
 namespace kletochka::qbtool {
+
+// The commands are a front end of the library the question editor uses too.
+using namespace authoring;
 
 // Where a command writes: data to out, messages to err.
 struct Console {

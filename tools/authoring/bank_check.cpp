@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "bank_check.h"
+
+#include "balance_check.h"
+#include "fit_check.h"
+#include "repeat_check.h"
+#include "table_columns.h"
+
+namespace kletochka::authoring {
+
+std::vector<PlacedRecord> PlaceBank(const QuestionBank::Records& records) {
+    std::vector<PlacedRecord> placed;
+    placed.reserve(records.size());
+    for (int i = 1; i <= QuestionBank::kRecords; ++i) {
+        placed.push_back({0, RoundOf(i), CellOf(i), records[static_cast<std::size_t>(i - 1)], {}});
+    }
+    return placed;
+}
+
+std::vector<PlacedRecord> PlaceTable(const QuestionTable& table) {
+    std::vector<PlacedRecord> placed;
+    for (int i = 1; i <= QuestionBank::kRecords; ++i) {
+        const auto& entry = table.entries[static_cast<std::size_t>(i - 1)];
+        if (entry) {
+            placed.push_back({entry->line, RoundOf(i), CellOf(i), entry->record, entry->rejected});
+        }
+    }
+    return placed;
+}
+
+std::vector<std::string> CheckQuestions(const std::vector<PlacedRecord>& records,
+                                        ProblemList& problems) {
+    for (const PlacedRecord& placed : records) {
+        CheckRecord(placed, problems);
+        CheckFit(placed, problems);
+    }
+    CheckRepeats(records, problems);
+    return CheckAnswerBalance(records, problems);
+}
+
+}  // namespace kletochka::authoring
