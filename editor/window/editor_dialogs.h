@@ -13,7 +13,7 @@ namespace kletochka::editor {
 
 // The editor's modal questions, behind one seam so tests can answer them without a person.
 class EditorDialogs {
-public:
+  public:
     enum class Unsaved { Save, Discard, Cancel };
 
     virtual ~EditorDialogs() = default;

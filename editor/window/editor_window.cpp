@@ -170,8 +170,8 @@ void EditorWindow::showProblems() {
             const QStringList found = m_document->cellProblems(round, cell);
             const bool filled = m_document->isFilled(round, cell);
             const CellState state = !found.isEmpty() ? CellState::Problem
-                                    : filled          ? CellState::Filled
-                                                      : CellState::Empty;
+                                    : filled         ? CellState::Filled
+                                                     : CellState::Empty;
             QString summary = filled ? tr("Filled") : tr("Not filled");
             if (!found.isEmpty()) {
                 summary += QLatin1Char('\n') + found.join(QLatin1Char('\n'));

@@ -22,7 +22,7 @@ class RoundBoards;
 // the preview as the class sees it and the list of problems.
 class EditorWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit EditorWindow(std::unique_ptr<EditorDialogs> dialogs, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
@@ -38,10 +38,10 @@ public:
     // Where Save writes without asking; empty for a new bank or one read from a table.
     QString filePath() const { return m_path; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void makeActions();
     void makeFileMenu();
     void makeLayout();

@@ -160,10 +160,9 @@ bool EditorWindow::saveTo(const QString& path) {
 void EditorWindow::exportTable(bool forExcel) {
     const QFileInfo named(m_name);
     const QString folder = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
-    const QString path =
-        m_dialogs->savePath(this, tr("Export table"),
-                            QDir(folder).filePath(named.completeBaseName() + ".csv"),
-                            tr("Tables (*.csv)"));
+    const QString path = m_dialogs->savePath(
+        this, tr("Export table"), QDir(folder).filePath(named.completeBaseName() + ".csv"),
+        tr("Tables (*.csv)"));
     if (!path.isEmpty() && guarded([&] { m_document->exportTable(path, forExcel); })) {
         statusBar()->showMessage(tr("Exported %1").arg(QDir::toNativeSeparators(path)), 5000);
     }

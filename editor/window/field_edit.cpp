@@ -14,7 +14,7 @@ namespace {
 // QLineEdit consults its validator on every change, typed, pasted, dropped or
 // composed, so this one place sees them all.
 class FieldValidator : public QValidator {
-public:
+  public:
     explicit FieldValidator(FieldEdit* field) : QValidator(field), m_field(field) {}
 
     State validate(QString& input, int& pos) const override {
@@ -30,7 +30,7 @@ public:
         return Acceptable;
     }
 
-private:
+  private:
     FieldEdit* m_field;
 };
 
@@ -54,9 +54,7 @@ void FieldEdit::showText(const QString& text) {
         return;
     }
     m_showing = true;
-    const int cursor = cursorPosition();
     setText(text);
-    setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
     m_showing = false;
 }
 

@@ -11,23 +11,23 @@ namespace kletochka::editor {
 // bank's own history instead of keeping one of its own.
 class FieldEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit FieldEdit(QWidget* parent = nullptr);
 
     // Shows text without it counting as an edit.
     void showText(const QString& text);
 
-signals:
+  signals:
     // An edit was refused; reason names the character at fault and why.
     void refused(const QString& reason);
     // The person changed the text (not showText).
     void edited(const QString& text);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     bool m_showing = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include "display_text.h"
+#include "field_values.h"
 #include "question_record.h"
 
 namespace kletochka::editor {
@@ -18,7 +19,9 @@ QString Tr(const char* text) {
 
 // "U+1F600", the name a person can look a character up by.
 QString CodePointName(char32_t codePoint) {
-    return QStringLiteral("U+%1").arg(static_cast<uint>(codePoint), 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("U+%1")
+        .arg(static_cast<uint>(codePoint), 4, 16, QLatin1Char('0'))
+        .toUpper();
 }
 
 bool IsControl(char32_t codePoint) {
@@ -52,17 +55,16 @@ QString OneLine(const QString& text) {
 
 std::optional<QString> FieldRefusal(const QString& text) {
     for (const char32_t codePoint : QStringView(text).toUcs4()) {
-        const QString shown = QString::fromUcs4(&codePoint, 1);
         if (IsControl(codePoint)) {
             return Tr("The control character %1 cannot be shown on the one line the game draws.")
                 .arg(CodePointName(codePoint));
         }
-        if (!EncodeWindows1251(shown)) {
-            return Tr("\"%1\" (%2) cannot be stored: a question file holds only the characters of "
-                      "the Windows-1251 code page (Russian and Latin letters, digits and "
-                      "punctuation).")
-                .arg(shown, CodePointName(codePoint));
-        }
+    }
+    if (const auto unstorable = authoring::FindUnstorable(text)) {
+        return Tr("\"%1\" (%2) cannot be stored: a question file holds only the characters of "
+                  "the Windows-1251 code page (Russian and Latin letters, digits and "
+                  "punctuation).")
+            .arg(QString::fromUcs4(&unstorable->code, 1), CodePointName(unstorable->code));
     }
     const int room = FieldRoomLeft(text);
     if (room < 0) {

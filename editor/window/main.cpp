@@ -34,9 +34,10 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "Writes and checks the questions of a game bank."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QCoreApplication::translate("main", "A .qb bank or .csv table to open."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("main", "A .qb bank or .csv table to open."),
+        QStringLiteral("[file]"));
     parser.process(app);
 
     kletochka::editor::EditorWindow window(kletochka::editor::MakeSystemDialogs());

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "fit_check.h"
 #include "fonts.h"
 #include "label.h"
 #include "palette.h"
@@ -31,7 +32,8 @@ QRect LabelRect(int index) {
     if (index == 0) {
         return {kEdge, kMargin, kQuestionWidth, kQuestionHeight};
     }
-    return {kEdge + kAnswerLeft, kFirstAnswerTop + (index - 1) * kAnswerStep, kAnswerWidth, kAnswerHeight};
+    return {kEdge + kAnswerLeft, kFirstAnswerTop + (index - 1) * kAnswerStep, kAnswerWidth,
+            kAnswerHeight};
 }
 
 QRect MarkRect(int index) {
@@ -68,7 +70,8 @@ Label* MakeLetter(QWidget* parent, int index) {
 }  // namespace
 
 int ShownWidth(int index, const QString& text) {
-    return QFontMetrics(index == 0 ? QuestionFont() : AnswerFont()).horizontalAdvance(text);
+    // The same measure as the bank check's "too wide", so the mark and the problem agree.
+    return index == 0 ? authoring::QuestionPixels(text) : authoring::AnswerPixels(text);
 }
 
 int ShownRoom(int index) {
@@ -129,12 +132,16 @@ QString PreviewPane::mark(int index) const {
 }
 
 void PreviewPane::paintEvent(QPaintEvent*) {
-    // A red frame just outside each cut-off label; the label itself stays as the game draws it.
+    // A red frame just outside each cut-off label; inside, the label stays as the game draws it.
     QPainter painter(this);
-    painter.setPen(QPen(QColor(colors::clRed), 2, Qt::DashLine));
+    const QColor red(colors::clRed);
     for (int i = 0; i < kTexts; ++i) {
         if (m_cut.at(static_cast<std::size_t>(i))) {
-            painter.drawRect(LabelRect(i).adjusted(-1, -1, 0, 0));
+            const QRect r = LabelRect(i);
+            painter.fillRect(r.left() - kEdge, r.top() - kEdge, r.width() + 2 * kEdge, kEdge, red);
+            painter.fillRect(r.left() - kEdge, r.bottom() + 1, r.width() + 2 * kEdge, kEdge, red);
+            painter.fillRect(r.left() - kEdge, r.top(), kEdge, r.height(), red);
+            painter.fillRect(r.right() + 1, r.top(), kEdge, r.height(), red);
         }
     }
 }

@@ -18,7 +18,7 @@ namespace kletochka::editor {
 // beside every text that is cut off or shows an "&" as an underline.
 class PreviewPane : public QWidget {
     Q_OBJECT
-public:
+  public:
     // 0 is the question, 1..3 the answers A..C.
     static constexpr int kTexts = 4;
 
@@ -32,10 +32,10 @@ public:
     QString mark(int index) const;
     bool isCut(int index) const { return m_cut.at(static_cast<std::size_t>(index)); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::array<Label*, kTexts> m_labels{};
     std::array<QLabel*, kTexts> m_marks{};
     std::array<bool, kTexts> m_cut{};

@@ -29,7 +29,8 @@ QuestionForm::QuestionForm(QWidget* parent)
         caption->setBuddy(field);
         auto* counter = new QLabel(this);
         counter->setAccessibleName(tr("%1: characters left").arg(names.at(at)));
-        counter->setMinimumWidth(counter->fontMetrics().horizontalAdvance(tr("%1 of %2 left").arg(70).arg(70)));
+        counter->setMinimumWidth(
+            counter->fontMetrics().horizontalAdvance(tr("%1 of %2 left").arg(70).arg(70)));
         grid->addWidget(caption, i, 0);
         grid->addWidget(field, i, 1);
         grid->addWidget(counter, i, 2);

@@ -17,7 +17,7 @@ class FieldEdit;
 // what is left of its room, and which answer is right.
 class QuestionForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     // 0 is the question, 1..3 the answers A..C; kRightAnswer names the A/B/C choice.
     static constexpr int kTexts = 4;
     static constexpr int kRightAnswer = kTexts;
@@ -34,11 +34,11 @@ public:
     // Puts the keyboard focus on a text field or, with kRightAnswer, on the A/B/C choice.
     void focusOn(int index);
 
-signals:
+  signals:
     void textEdited(int index, const QString& text);
     void correctChosen(int answer);
 
-private:
+  private:
     void showRoom(int index);
     void showRefusal(const QString& reason);
 

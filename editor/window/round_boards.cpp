@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QToolButton>
 
-#include "window_texts.h"
 #include "question_bank.h"
+#include "window_texts.h"
 
 namespace kletochka::editor {
 

@@ -18,7 +18,7 @@ enum class CellState { Empty, Filled, Problem };
 // letters А…И; one cell of all 63 is the chosen one.
 class RoundBoards : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit RoundBoards(QWidget* parent = nullptr);
 
     // 1 <= round <= 7, 1 <= cell <= 9
@@ -30,11 +30,11 @@ public:
     CellState state(int round, int cell) const;
     QAbstractButton* button(int round, int cell) const;
 
-signals:
+  signals:
     // The person chose a cell (not choose()).
     void cellChosen(int round, int cell);
 
-private:
+  private:
     struct Cell {
         QToolButton* button = nullptr;
         CellState state = CellState::Empty;

@@ -13,7 +13,7 @@ namespace {
 
 class SystemDialogs : public EditorDialogs {
     Q_DECLARE_TR_FUNCTIONS(SystemDialogs)
-public:
+  public:
     QString openPath(QWidget* parent, const QString& folder) override {
         return QFileDialog::getOpenFileName(
             parent, tr("Open questions"), folder,

@@ -9,6 +9,7 @@
 
 #include "field_edit.h"
 #include "field_rules.h"
+#include "param_name.h"
 
 namespace kletochka::editor {
 namespace {
@@ -44,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"latin_with_accent_absent", QStringLiteral("naïve"), QStringLiteral("U+00EF")},
         RefusalCase{"one_too_many", QString(71, QLatin1Char('x')), QStringLiteral("71")},
         RefusalCase{"control", QStringLiteral("a\x01"), QStringLiteral("U+0001")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ParamName());
 
 TEST(FieldRulesTest, RoomCountsWindows1251Bytes) {
     EXPECT_EQ(FieldRoomLeft(QString()), 70);
@@ -59,7 +60,7 @@ TEST(FieldRulesTest, PastedLinesBecomeOneLine) {
 }
 
 class FieldEditTest : public ::testing::Test {
-protected:
+  protected:
     FieldEdit field;
     QSignalSpy refusals{&field, &FieldEdit::refused};
     QSignalSpy edits{&field, &FieldEdit::edited};

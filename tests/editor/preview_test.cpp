@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "label.h"
+#include "param_name.h"
 #include "preview_pane.h"
 #include "window_fixture.h"
 
@@ -21,7 +22,7 @@ struct PreviewCase {
 
 class PreviewMatchesGame : public test::WindowTest,
                            public ::testing::WithParamInterface<PreviewCase> {
-protected:
+  protected:
     // The game's label for the question or the crosses' answer of the same letter.
     Label* GameLabel(int index) {
         TfrmMAin& w = Window();
@@ -32,7 +33,10 @@ protected:
 
 // What a label shows, grabbed from its parent so a transparent one shows what lies under it.
 QImage Shown(const QWidget* label) {
-    return label->parentWidget()->grab(label->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    return label->parentWidget()
+        ->grab(label->geometry())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 TEST_P(PreviewMatchesGame, SamePixelsAndAMarkWhereTheGameCuts) {
@@ -59,10 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
         PreviewCase{"short_question", 0, QStringLiteral("Сколько ног у паука?"), false, false},
         PreviewCase{"long_question_loses_both_ends", 0, kLongQuestion, true, false},
         PreviewCase{"short_answer", 1, QStringLiteral("Восемь"), false, false},
-        PreviewCase{"long_answer_loses_its_end", 2, QStringLiteral("Тираннозавр и птеродактиль"), true, false},
+        PreviewCase{"long_answer_loses_its_end", 2, QStringLiteral("Тираннозавр и птеродактиль"),
+                    true, false},
         PreviewCase{"ampersand_underlines", 3, QStringLiteral("Кошки & собаки"), false, true},
         PreviewCase{"double_ampersand", 0, QStringLiteral("Чип && Дейл"), false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ParamName());
 
 TEST(PreviewWidths, FollowTheGameAtTheEdge) {
     // The room the game gives: a text exactly that wide is whole, one pixel more is cut.
