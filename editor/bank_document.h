@@ -95,7 +95,7 @@ class BankDocument : public QObject {
     QString m_suggested;
     bool m_fromTable = false;  // made from a table and not saved as a bank yet
     bool m_modified = false;
-    int m_typingRun = 0;       // commands of one run of typing share it
+    int m_typingRun = 0;  // commands of one run of typing share it
     QUndoStack m_undo;
     LiveProblems m_problems;
 };

@@ -8,6 +8,7 @@
 
 #include "bank_problem.h"
 #include "question_bank.h"
+#include "record_check.h"
 
 namespace kletochka::editor {
 
@@ -31,7 +32,8 @@ class LiveProblems {
     int countAt(int round, int cell) const;
 
   private:
-    void recheckAcross(const QuestionBank::Records& records);
+    void recheckOwn(const authoring::PlacedRecord& placed);
+    void recheckAcross(const std::vector<authoring::PlacedRecord>& placed);
     void gather();
 
     std::array<std::vector<BankProblem>, QuestionBank::kRecords> m_ofRecord;

@@ -32,7 +32,9 @@ class ProblemModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    const BankProblem& problemAt(int row) const { return m_problems.at(static_cast<std::size_t>(row)); }
+    const BankProblem& problemAt(int row) const {
+        return m_problems.at(static_cast<std::size_t>(row));
+    }
 
   private:
     void onProblemsChanged();
