@@ -35,7 +35,6 @@ install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The question editor needs nothing beside it, so it goes straight into the path.
 # Its desktop entry opens the .qb files that the MIME type names on a double click.
-if(TARGET kletochka-editor)
 set_target_properties(kletochka-editor PROPERTIES INSTALL_RPATH "")
 install(TARGETS kletochka-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES packaging/kletochka-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -45,7 +44,6 @@ foreach(size IN LISTS KLETOCHKA_EDITOR_ICON_SIZES)
   install(FILES ${KLETOCHKA_EDITOR_ICON_DIR}/kletochka-editor-${size}.png RENAME kletochka-editor.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-endif()
 
 install(TARGETS qbtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Debian's manual pages are compressed, reproducibly (-n: no name or time).

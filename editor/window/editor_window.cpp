@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -15,8 +16,11 @@
 #include <QVBoxLayout>
 
 #include "bank_document.h"
+#include "cell_model.h"
 #include "field_edit.h"
 #include "preview_pane.h"
+#include "problem_model.h"
+#include "problem_texts.h"
 #include "question_form.h"
 #include "round_boards.h"
 #include "window_texts.h"
@@ -25,13 +29,8 @@ namespace kletochka::editor {
 
 namespace {
 
-constexpr int kRounds = 7;
-constexpr int kCells = 9;
-
-// Where a problem list entry leads: round, cell and field (QuestionForm's index, -1 for none).
-constexpr int kRoundRole = Qt::UserRole;
-constexpr int kCellRole = Qt::UserRole + 1;
-constexpr int kFieldRole = Qt::UserRole + 2;
+constexpr int kRounds = QuestionBank::kRounds;
+constexpr int kCells = QuestionBank::kCellsPerRound;
 
 }  // namespace
 
@@ -40,27 +39,53 @@ EditorWindow::EditorWindow(std::unique_ptr<EditorDialogs> dialogs, QWidget* pare
       m_dialogs(std::move(dialogs)),
       m_document(std::make_unique<BankDocument>()) {
     setObjectName(QStringLiteral("kletochka-editor"));
+    m_cells = new CellModel(*m_document, this);
+    m_problems = new ProblemModel(*m_document, this);
     makeLayout();
     makeActions();
-    connect(m_boards, &RoundBoards::cellChosen, this, [this] { showCell(); });
-    connect(m_form, &QuestionForm::textEdited, this, [this](int index, const QString& text) {
-        m_document->setText(m_boards->round(), m_boards->cell(), index, text);
+
+    connect(m_boards, &RoundBoards::cellChosen, this, [this] {
+        m_document->endTyping();
+        showCell();
+    });
+    connect(m_form, &QuestionForm::textEdited, this, [this](Field field, const QString& text) {
+        m_document->setText(m_boards->round(), m_boards->cell(), field, text);
     });
     connect(m_form, &QuestionForm::correctChosen, this, [this](int answer) {
         m_document->setCorrect(m_boards->round(), m_boards->cell(), answer);
     });
-    connect(m_document.get(), &BankDocument::recordChanged, this, [this](int round, int cell) {
+    connect(m_form, &QuestionForm::typingEnded, m_document.get(), &BankDocument::endTyping);
+
+    // Undo and redo show the question they change.
+    connect(m_document.get(), &BankDocument::textChanged, this,
+            [this](int round, int cell, Field field) {
+                if (round != m_boards->round() || cell != m_boards->cell()) {
+                    chooseCell(round, cell);
+                    return;
+                }
+                const QString text = m_document->text(round, cell, field);
+                m_form->showText(field, text);
+                m_preview->showText(field, text);
+            });
+    connect(m_document.get(), &BankDocument::correctChanged, this, [this](int round, int cell) {
         if (round != m_boards->round() || cell != m_boards->cell()) {
-            // Undo shows the change it takes back.
-            m_boards->choose(round, cell);
+            chooseCell(round, cell);
+            return;
         }
-        showCell();
+        m_form->showCorrect(m_document->correct(round, cell));
     });
-    connect(m_document.get(), &BankDocument::problemsChanged, this, &EditorWindow::showProblems);
-    connect(m_document->undoStack(), &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
-    connect(m_problems, &QListWidget::itemActivated, this, &EditorWindow::jumpToProblem);
-    newBank();
+    connect(m_document.get(), &BankDocument::bankReset, this, [this] { chooseCell(1, 1); });
+    connect(m_document.get(), &BankDocument::problemsChanged, this, &EditorWindow::showCellStates);
+    connect(m_document.get(), &BankDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(m_document.get(), &BankDocument::filePathChanged, this, &EditorWindow::showTitle);
+    connect(m_problemList, &QListView::activated, this, &EditorWindow::jumpToProblem);
+
+    showCell();
+    showCellStates();
+    showTitle();
+    m_form->focusOn(Field::Question);
+    // Wide enough for the preview at its true size, where the screen allows.
+    resize(std::max(sizeHint().width(), m_preview->width() + 60), sizeHint().height());
 }
 
 EditorWindow::~EditorWindow() = default;
@@ -77,14 +102,20 @@ void EditorWindow::makeLayout() {
     auto* questionLayout = new QVBoxLayout(question);
     m_form = new QuestionForm(question);
     questionLayout->addWidget(m_form);
+    questionLayout->addStretch();
     middle->addWidget(question, 3);
 
     auto* problems = new QGroupBox(tr("Problems"), central);
     auto* problemsLayout = new QVBoxLayout(problems);
-    m_problems = new QListWidget(problems);
-    m_problems->setAccessibleName(tr("Problems"));
-    m_problems->setToolTip(tr("Double-click or press Enter to go to the field"));
-    problemsLayout->addWidget(m_problems);
+    m_problemList = new QListView(problems);
+    auto* texts = new ProblemTexts(this);
+    texts->setSourceModel(m_problems);
+    m_problemList->setModel(texts);
+    m_problemList->setAccessibleName(tr("Problems"));
+    m_problemList->setToolTip(tr("Double-click or press Enter to go to the field"));
+    m_problemList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_problemList->setWordWrap(true);
+    problemsLayout->addWidget(m_problemList);
     middle->addWidget(problems, 2);
     column->addLayout(middle, 1);
 
@@ -96,15 +127,17 @@ void EditorWindow::makeLayout() {
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setMinimumHeight(m_preview->height() + 4);
     scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setAccessibleName(previewBox->title());
     previewLayout->addWidget(scroll);
     column->addWidget(previewBox);
 
     setCentralWidget(central);
-    setTabOrder(m_form->field(0), m_form->field(1));
-    setTabOrder(m_form->field(1), m_form->field(2));
-    setTabOrder(m_form->field(2), m_form->field(3));
-    setTabOrder(m_form->field(3), m_form->answerButton(1));
-    setTabOrder(m_form->answerButton(1), m_problems);
+    const std::initializer_list<QWidget*> tabOrder = {
+        m_form->edit(Field::Question), m_form->edit(Field::AnswerA), m_form->edit(Field::AnswerB),
+        m_form->edit(Field::AnswerC),  m_form->answerButton(1),      m_problemList};
+    for (auto it = tabOrder.begin(); it + 1 != tabOrder.end(); ++it) {
+        setTabOrder(*it, *(it + 1));
+    }
     statusBar();
 }
 
@@ -133,69 +166,67 @@ void EditorWindow::makeActions() {
 }
 
 void EditorWindow::chooseCell(int round, int cell) {
+    m_document->endTyping();
     m_boards->choose(round, cell);
     showCell();
 }
 
 void EditorWindow::stepCell(int step) {
     const int index = (m_boards->round() - 1) * kCells + (m_boards->cell() - 1) + step;
-    if (index < 0 || index >= kRounds * kCells) {
-        return;
+    if (index >= 0 && index < kRounds * kCells) {
+        chooseCell(index / kCells + 1, index % kCells + 1);
     }
-    chooseCell(index / kCells + 1, index % kCells + 1);
 }
 
 void EditorWindow::showCell() {
     const int round = m_boards->round();
     const int cell = m_boards->cell();
-    for (int i = 0; i < QuestionForm::kTexts; ++i) {
-        const QString text = m_document->text(round, cell, i);
-        m_form->showText(i, text);
-        m_preview->showText(i, text);
+    for (const Field field : kTextFields) {
+        const QString text = m_document->text(round, cell, field);
+        m_form->showText(field, text);
+        m_preview->showText(field, text);
     }
     m_form->showCorrect(m_document->correct(round, cell));
     statusBar()->showMessage(tr("Round %1, cell %2").arg(round).arg(CellLetter(cell)));
 }
 
-void EditorWindow::showProblems() {
-    m_problems->clear();
-    for (const auto& problem : m_document->problems()) {
-        auto* item = new QListWidgetItem(problem.text, m_problems);
-        item->setData(kRoundRole, problem.round);
-        item->setData(kCellRole, problem.cell);
-        item->setData(kFieldRole, problem.field);
-    }
+void EditorWindow::showCellStates() {
     for (int round = 1; round <= kRounds; ++round) {
         for (int cell = 1; cell <= kCells; ++cell) {
-            const QStringList found = m_document->cellProblems(round, cell);
-            const bool filled = m_document->isFilled(round, cell);
-            const CellState state = !found.isEmpty() ? CellState::Problem
-                                    : filled         ? CellState::Filled
-                                                     : CellState::Empty;
-            QString summary = filled ? tr("Filled") : tr("Not filled");
-            if (!found.isEmpty()) {
-                summary += QLatin1Char('\n') + found.join(QLatin1Char('\n'));
+            const QModelIndex index = m_cells->indexOf(round, cell);
+            const bool filled = index.data(CellModel::FilledRole).toBool();
+            const int problems = index.data(CellModel::ProblemCountRole).toInt();
+            const CellState state = problems > 0 ? CellState::Problem
+                                    : filled     ? CellState::Filled
+                                                 : CellState::Empty;
+            QString summary = filled ? tr("Filled") : tr("Not filled yet");
+            if (problems > 0) {
+                summary += QLatin1String(", ") + tr("%n problem(s)", nullptr, problems);
             }
             m_boards->setState(round, cell, state, summary);
         }
     }
 }
 
-void EditorWindow::jumpToProblem(QListWidgetItem* item) {
-    const int round = item->data(kRoundRole).toInt();
-    const int cell = item->data(kCellRole).toInt();
+void EditorWindow::jumpToProblem(const QModelIndex& index) {
+    const int round = index.data(ProblemModel::RoundRole).toInt();
+    const int cell = index.data(ProblemModel::CellRole).toInt();
     if (round < 1 || round > kRounds) {
         return;
     }
     chooseCell(round, cell >= 1 && cell <= kCells ? cell : 1);
-    const int field = item->data(kFieldRole).toInt();
-    m_form->focusOn(field >= 0 ? field : 0);
+    const int field = index.data(ProblemModel::FieldRole).toInt();
+    m_form->focusOn(field >= 0 ? static_cast<Field>(field) : Field::Question);
 }
 
 void EditorWindow::showTitle() {
     // The application adds its own name, "Question editor", after the bank's.
-    setWindowTitle(m_name + QStringLiteral("[*]"));
-    setWindowModified(!m_document->undoStack()->isClean());
+    const QString path = m_document->filePath();
+    const QString shown = !path.isEmpty() ? path : m_document->suggestedPath();
+    setWindowTitle((shown.isEmpty() ? tr("New questions") : QFileInfo(shown).fileName()) +
+                   QStringLiteral("[*]"));
+    setWindowFilePath(path);
+    setWindowModified(m_document->isModified());
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {

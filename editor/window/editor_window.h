@@ -7,14 +7,17 @@
 
 #include "editor_dialogs.h"
 
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 class QMenu;
+class QPrinter;
+class QModelIndex;
 
 namespace kletochka::editor {
 
 class BankDocument;
+class CellModel;
 class PreviewPane;
+class ProblemModel;
 class QuestionForm;
 class RoundBoards;
 
@@ -34,9 +37,7 @@ class EditorWindow : public QMainWindow {
     RoundBoards* boards() const { return m_boards; }
     QuestionForm* form() const { return m_form; }
     PreviewPane* preview() const { return m_preview; }
-    QListWidget* problemList() const { return m_problems; }
-    // Where Save writes without asking; empty for a new bank or one read from a table.
-    QString filePath() const { return m_path; }
+    QListView* problemList() const { return m_problemList; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,9 +48,9 @@ class EditorWindow : public QMainWindow {
     void makeLayout();
 
     void showCell();
-    void showProblems();
+    void showCellStates();
     void showTitle();
-    void jumpToProblem(QListWidgetItem* item);
+    void jumpToProblem(const QModelIndex& index);
     void stepCell(int step);
 
     // Asks about unsaved changes; true when the bank may be replaced or closed.
@@ -59,9 +60,12 @@ class EditorWindow : public QMainWindow {
     bool save();
     bool saveAs();
     bool saveTo(const QString& path);
+    // The folder and name a file dialog starts from, with the given extension.
+    QString suggestedFile(const QString& extension) const;
     void exportTable(bool forExcel);
     void printSheet();
     void saveSheetPdf();
+    void printSheetOn(QPrinter& printer);
     void rememberRecent(const QString& path);
     void showRecent();
     // Runs an action that may fail; shows its message and returns false when it does.
@@ -70,13 +74,13 @@ class EditorWindow : public QMainWindow {
 
     std::unique_ptr<EditorDialogs> m_dialogs;
     std::unique_ptr<BankDocument> m_document;
+    CellModel* m_cells = nullptr;
+    ProblemModel* m_problems = nullptr;
     RoundBoards* m_boards = nullptr;
     QuestionForm* m_form = nullptr;
     PreviewPane* m_preview = nullptr;
-    QListWidget* m_problems = nullptr;
+    QListView* m_problemList = nullptr;
     QMenu* m_recentMenu = nullptr;
-    QString m_path;
-    QString m_name;
 };
 
 }  // namespace kletochka::editor

@@ -12,6 +12,7 @@
 #include <QUndoStack>
 
 #include "bank_document.h"
+#include "bank_problem.h"
 #include "editor_window.h"
 #include "error.h"
 #include "round_boards.h"
@@ -22,10 +23,6 @@ namespace {
 
 constexpr int kRecentKept = 8;
 const QString kRecentKey = QStringLiteral("recentFiles");
-
-bool IsTable(const QString& path) {
-    return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-}
 
 }  // namespace
 
@@ -68,28 +65,29 @@ void EditorWindow::makeFileMenu() {
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 }
 
+QString EditorWindow::suggestedFile(const QString& extension) const {
+    QString start = m_document->filePath();
+    if (start.isEmpty()) {
+        start = m_document->suggestedPath();
+    }
+    if (start.isEmpty()) {
+        return QDir::home().filePath(tr("questions") + extension);
+    }
+    const QFileInfo info(start);
+    return info.dir().filePath(info.completeBaseName() + extension);
+}
+
 void EditorWindow::newBank() {
-    m_document->clear();
-    m_path.clear();
-    m_name = tr("New questions");
+    m_document->newBank();
     showTitle();
-    chooseCell(1, 1);
-    showProblems();
 }
 
 bool EditorWindow::openFile(const QString& path) {
-    const bool opened = guarded([&] { m_document->load(path); });
-    if (!opened) {
+    if (!guarded([&] { m_document->open(path); })) {
         return false;
     }
-    const QFileInfo info(path);
-    // A table is read, not written back: Save asks where the bank goes.
-    m_path = IsTable(path) ? QString() : info.absoluteFilePath();
-    m_name = info.fileName();
-    rememberRecent(info.absoluteFilePath());
+    rememberRecent(QFileInfo(path).absoluteFilePath());
     showTitle();
-    chooseCell(1, 1);
-    showProblems();
     statusBar()->showMessage(tr("Opened %1").arg(QDir::toNativeSeparators(path)), 5000);
     return true;
 }
@@ -98,18 +96,17 @@ void EditorWindow::open() {
     if (!settleUnsaved()) {
         return;
     }
-    const QString folder = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
-    const QString path = m_dialogs->openPath(this, folder);
+    const QString path = m_dialogs->openPath(this, QFileInfo(suggestedFile({})).absolutePath());
     if (!path.isEmpty()) {
         openFile(path);
     }
 }
 
 bool EditorWindow::settleUnsaved() {
-    if (m_document->undoStack()->isClean()) {
+    if (!m_document->isModified()) {
         return true;
     }
-    switch (m_dialogs->askUnsaved(this, m_name)) {
+    switch (m_dialogs->askUnsaved(this, windowTitle().remove(QStringLiteral("[*]")))) {
         case EditorDialogs::Unsaved::Save:
             return save();
         case EditorDialogs::Unsaved::Discard:
@@ -121,15 +118,14 @@ bool EditorWindow::settleUnsaved() {
 }
 
 bool EditorWindow::save() {
-    return m_path.isEmpty() ? saveAs() : saveTo(m_path);
+    const QString path = m_document->filePath();
+    return path.isEmpty() ? saveAs() : saveTo(path);
 }
 
 bool EditorWindow::saveAs() {
-    const QFileInfo named(m_name);
-    const QString folder = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
-    QString path = m_dialogs->savePath(this, tr("Save questions"),
-                                       QDir(folder).filePath(named.completeBaseName() + ".qb"),
-                                       tr("Question banks (*.qb)"));
+    QString path =
+        m_dialogs->savePath(this, tr("Save questions"), suggestedFile(QStringLiteral(".qb")),
+                            tr("Question banks (*.qb)"));
     if (path.isEmpty()) {
         return false;
     }
@@ -140,63 +136,60 @@ bool EditorWindow::saveAs() {
 }
 
 bool EditorWindow::saveTo(const QString& path) {
-    const QStringList flaws = m_document->flaws();
+    QStringList flaws;
+    for (const BankProblem& problem : m_document->problems().shownInGame()) {
+        flaws << problem.described();
+    }
     if (!flaws.isEmpty() && !m_dialogs->confirmFlawedSave(this, flaws)) {
         return false;
     }
-    if (!guarded([&] { m_document->save(path); })) {
+    if (!guarded([&] { m_document->saveAs(path); })) {
         return false;
     }
-    m_document->undoStack()->setClean();
-    const QFileInfo info(path);
-    m_path = info.absoluteFilePath();
-    m_name = info.fileName();
-    rememberRecent(m_path);
+    rememberRecent(m_document->filePath());
     showTitle();
     statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 5000);
     return true;
 }
 
 void EditorWindow::exportTable(bool forExcel) {
-    const QFileInfo named(m_name);
-    const QString folder = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
     const QString path = m_dialogs->savePath(
-        this, tr("Export table"), QDir(folder).filePath(named.completeBaseName() + ".csv"),
-        tr("Tables (*.csv)"));
-    if (!path.isEmpty() && guarded([&] { m_document->exportTable(path, forExcel); })) {
+        this, tr("Export table"), suggestedFile(QStringLiteral(".csv")), tr("Tables (*.csv)"));
+    const auto flavour = forExcel ? authoring::TableFlavour::Windows1251Semicolon
+                                  : authoring::TableFlavour::Utf8Comma;
+    if (!path.isEmpty() && guarded([&] { m_document->exportTable(path, flavour); })) {
         statusBar()->showMessage(tr("Exported %1").arg(QDir::toNativeSeparators(path)), 5000);
     }
 }
 
 void EditorWindow::printSheet() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(m_name);
-    if (!m_dialogs->setUpPrinter(this, printer)) {
-        return;
+    printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
+    if (m_dialogs->setUpPrinter(this, printer)) {
+        printSheetOn(printer);
     }
-    QTextDocument sheet;
-    sheet.setHtml(m_document->hostSheet(m_name));
-    sheet.print(&printer);
 }
 
 void EditorWindow::saveSheetPdf() {
-    const QFileInfo named(m_name);
-    const QString folder = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
-    const QString path = m_dialogs->savePath(
-        this, tr("Save host's sheet"), QDir(folder).filePath(named.completeBaseName() + ".pdf"),
-        tr("PDF documents (*.pdf)"));
+    const QString path =
+        m_dialogs->savePath(this, tr("Save host's sheet"), suggestedFile(QStringLiteral(".pdf")),
+                            tr("PDF documents (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setDocName(m_name);
+    printer.setDocName(windowTitle().remove(QStringLiteral("[*]")));
+    printSheetOn(printer);
+}
+
+void EditorWindow::printSheetOn(QPrinter& printer) {
     QTextDocument sheet;
-    sheet.setHtml(m_document->hostSheet(m_name));
+    sheet.setHtml(m_document->hostSheet(printer.docName()));
     sheet.print(&printer);
-    if (!QFileInfo(path).isFile()) {
-        m_dialogs->showError(this, tr("Cannot write %1.").arg(QDir::toNativeSeparators(path)));
+    if (printer.printerState() == QPrinter::Error) {
+        m_dialogs->showError(this, tr("The host's sheet could not be printed."));
     }
 }
 

@@ -5,17 +5,17 @@
 #include <QCoreApplication>
 #include <QStringView>
 
-#include "display_text.h"
-#include "field_values.h"
 #include "question_record.h"
+#include "text_limit.h"
 
 namespace kletochka::editor {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("FieldRules", text);
-}
+// The translation context of the refusals.
+struct FieldRules {
+    Q_DECLARE_TR_FUNCTIONS(FieldRules)
+};
 
 // "U+1F600", the name a person can look a character up by.
 QString CodePointName(char32_t codePoint) {
@@ -29,15 +29,6 @@ bool IsControl(char32_t codePoint) {
 }
 
 }  // namespace
-
-int FieldCapacity() {
-    return static_cast<int>(ShortString::kCapacity);
-}
-
-int FieldRoomLeft(const QString& text) {
-    const auto bytes = EncodeWindows1251(text);
-    return FieldCapacity() - static_cast<int>(bytes ? bytes->size() : text.size());
-}
 
 QString OneLine(const QString& text) {
     QString line = text;
@@ -56,21 +47,24 @@ QString OneLine(const QString& text) {
 std::optional<QString> FieldRefusal(const QString& text) {
     for (const char32_t codePoint : QStringView(text).toUcs4()) {
         if (IsControl(codePoint)) {
-            return Tr("The control character %1 cannot be shown on the one line the game draws.")
+            return FieldRules::tr(
+                       "The control character %1 cannot be shown on the one line the game draws.")
                 .arg(CodePointName(codePoint));
         }
     }
-    if (const auto unstorable = authoring::FindUnstorable(text)) {
-        return Tr("\"%1\" (%2) cannot be stored: a question file holds only the characters of "
-                  "the Windows-1251 code page (Russian and Latin letters, digits and "
-                  "punctuation).")
-            .arg(QString::fromUcs4(&unstorable->code, 1), CodePointName(unstorable->code));
+    const TextMeasure measure = MeasureText(text);
+    if (measure.refused) {
+        const char32_t code = measure.refused->code;
+        return FieldRules::tr(
+                   "\"%1\" (%2) cannot be stored: a question file holds only the characters of "
+                   "the Windows-1251 code page (Russian and Latin letters, digits and "
+                   "punctuation).")
+            .arg(QString::fromUcs4(&code, 1), CodePointName(code));
     }
-    const int room = FieldRoomLeft(text);
-    if (room < 0) {
-        return Tr("At most %1 characters fit in a field; this would make %2.")
-            .arg(FieldCapacity())
-            .arg(FieldCapacity() - room);
+    if (measure.left < 0) {
+        return FieldRules::tr("At most %1 characters fit in a field; this would make %2.")
+            .arg(ShortString::kCapacity)
+            .arg(measure.bytes);
     }
     return std::nullopt;
 }

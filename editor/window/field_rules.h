@@ -7,12 +7,6 @@
 
 namespace kletochka::editor {
 
-// What the file keeps of a field: this many Windows-1251 bytes, one per character.
-int FieldCapacity();
-
-// Bytes left in a field holding text (negative when it is already too long).
-int FieldRoomLeft(const QString& text);
-
 // Line breaks and tabs, as pasted from a spreadsheet cell, in the one-line form a field keeps.
 QString OneLine(const QString& text);
 

@@ -69,13 +69,14 @@ Label* MakeLetter(QWidget* parent, int index) {
 
 }  // namespace
 
-int ShownWidth(int index, const QString& text) {
+int ShownWidth(Field field, const QString& text) {
     // The same measure as the bank check's "too wide", so the mark and the problem agree.
-    return index == 0 ? authoring::QuestionPixels(text) : authoring::AnswerPixels(text);
+    return field == Field::Question ? authoring::QuestionPixels(text)
+                                    : authoring::AnswerPixels(text);
 }
 
-int ShownRoom(int index) {
-    return index == 0 ? kQuestionWidth : kAnswerWidth;
+int ShownRoom(Field field) {
+    return field == Field::Question ? kQuestionWidth : kAnswerWidth;
 }
 
 PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {
@@ -84,7 +85,7 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {
     QPalette face = palette();
     face.setColor(QPalette::Window, QColor(colors::clBtnFace));
     setPalette(face);
-    for (int i = 0; i < kTexts; ++i) {
+    for (int i = 0; i < 4; ++i) {
         m_labels.at(static_cast<std::size_t>(i)) = MakeGameLabel(this, i);
         if (i > 0) {
             MakeLetter(this, i);
@@ -100,20 +101,14 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {
     setAccessibleName(tr("Preview as the class sees it"));
 }
 
-void PreviewPane::showTexts(const std::array<QString, kTexts>& texts) {
-    for (int i = 0; i < kTexts; ++i) {
-        showText(i, texts.at(static_cast<std::size_t>(i)));
-    }
-}
-
-void PreviewPane::showText(int index, const QString& text) {
-    const auto at = static_cast<std::size_t>(index);
+void PreviewPane::showText(Field field, const QString& text) {
+    const auto at = static_cast<std::size_t>(field);
     m_labels.at(at)->setText(text);
-    const int width = ShownWidth(index, text);
-    const bool cut = width > ShownRoom(index);
+    const int width = ShownWidth(field, text);
+    const bool cut = width > ShownRoom(field);
     QStringList notes;
     if (cut) {
-        notes << tr("Cut off: %1 pixels wide, room for %2").arg(width).arg(ShownRoom(index));
+        notes << tr("Cut off: %1 pixels wide, room for %2").arg(width).arg(ShownRoom(field));
     }
     if (text.contains(QLatin1Char('&'))) {
         notes << tr("\"&\" is not shown: the letter after it is underlined");
@@ -127,15 +122,23 @@ void PreviewPane::showText(int index, const QString& text) {
     }
 }
 
-QString PreviewPane::mark(int index) const {
-    return m_marks.at(static_cast<std::size_t>(index))->text();
+const Label* PreviewPane::label(Field field) const {
+    return m_labels.at(static_cast<std::size_t>(field));
+}
+
+QString PreviewPane::mark(Field field) const {
+    return m_marks.at(static_cast<std::size_t>(field))->text();
+}
+
+bool PreviewPane::isCut(Field field) const {
+    return m_cut.at(static_cast<std::size_t>(field));
 }
 
 void PreviewPane::paintEvent(QPaintEvent*) {
     // A red frame just outside each cut-off label; inside, the label stays as the game draws it.
     QPainter painter(this);
     const QColor red(colors::clRed);
-    for (int i = 0; i < kTexts; ++i) {
+    for (int i = 0; i < 4; ++i) {
         if (m_cut.at(static_cast<std::size_t>(i))) {
             const QRect r = LabelRect(i);
             painter.fillRect(r.left() - kEdge, r.top() - kEdge, r.width() + 2 * kEdge, kEdge, red);

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <array>
 
+#include "field.h"
+
 class QLabel;
 
 namespace kletochka {
@@ -19,31 +21,27 @@ namespace kletochka::editor {
 class PreviewPane : public QWidget {
     Q_OBJECT
   public:
-    // 0 is the question, 1..3 the answers A..C.
-    static constexpr int kTexts = 4;
-
     explicit PreviewPane(QWidget* parent = nullptr);
 
-    void showTexts(const std::array<QString, kTexts>& texts);
-    void showText(int index, const QString& text);
-
-    const Label* label(int index) const { return m_labels.at(static_cast<std::size_t>(index)); }
+    // field is not Correct, here and below.
+    void showText(Field field, const QString& text);
+    const Label* label(Field field) const;
     // The mark beside a text; empty when the class sees it whole and as typed.
-    QString mark(int index) const;
-    bool isCut(int index) const { return m_cut.at(static_cast<std::size_t>(index)); }
+    QString mark(Field field) const;
+    bool isCut(Field field) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    std::array<Label*, kTexts> m_labels{};
-    std::array<QLabel*, kTexts> m_marks{};
-    std::array<bool, kTexts> m_cut{};
+    std::array<Label*, 4> m_labels{};
+    std::array<QLabel*, 4> m_marks{};
+    std::array<bool, 4> m_cut{};
 };
 
-// The width in pixels that text takes in the game's question line (index 0) or answer labels.
-int ShownWidth(int index, const QString& text);
+// The width in pixels that text takes in the game's question line or answer labels.
+int ShownWidth(Field field, const QString& text);
 // The room the game gives that text.
-int ShownRoom(int index);
+int ShownRoom(Field field);
 
 }  // namespace kletochka::editor

@@ -3,63 +3,72 @@
 #include "question_form.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 
 #include "field_edit.h"
-#include "field_rules.h"
+#include "text_limit.h"
 
 namespace kletochka::editor {
 
+namespace {
+
+std::size_t At(Field field) {
+    return static_cast<std::size_t>(field);
+}
+
+}  // namespace
+
 QuestionForm::QuestionForm(QWidget* parent)
     : QWidget(parent), m_answers(new QButtonGroup(this)), m_refusal(new QLabel(this)) {
-    const std::array<QString, kTexts> captions = {tr("&Question:"), tr("Answer &A:"),
-                                                  tr("Answer &B:"), tr("Answer &C:")};
-    const std::array<QString, kTexts> names = {tr("Question"), tr("Answer A"), tr("Answer B"),
-                                               tr("Answer C")};
+    const std::array<QString, 4> captions = {tr("&Question:"), tr("Answer &A:"), tr("Answer &B:"),
+                                             tr("Answer &C:")};
+    const std::array<QString, 4> names = {tr("Question"), tr("Answer A"), tr("Answer B"),
+                                          tr("Answer C")};
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < kTexts; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        auto* caption = new QLabel(captions.at(at), this);
-        auto* field = new FieldEdit(this);
-        field->setAccessibleName(names.at(at));
-        caption->setBuddy(field);
+    int row = 0;
+    for (const Field field : kTextFields) {
+        auto* caption = new QLabel(captions.at(At(field)), this);
+        auto* edit = new FieldEdit(this);
+        edit->setAccessibleName(names.at(At(field)));
+        edit->installEventFilter(this);
+        caption->setBuddy(edit);
         auto* counter = new QLabel(this);
-        counter->setAccessibleName(tr("%1: characters left").arg(names.at(at)));
-        counter->setMinimumWidth(
-            counter->fontMetrics().horizontalAdvance(tr("%1 of %2 left").arg(70).arg(70)));
-        grid->addWidget(caption, i, 0);
-        grid->addWidget(field, i, 1);
-        grid->addWidget(counter, i, 2);
-        m_fields.at(at) = field;
-        m_counters.at(at) = counter;
-        connect(field, &FieldEdit::edited, this, [this, i](const QString& text) {
-            showRoom(i);
+        counter->setAccessibleName(tr("%1: characters left").arg(names.at(At(field))));
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(counter, row, 2);
+        ++row;
+        m_edits.at(At(field)) = edit;
+        m_counters.at(At(field)) = counter;
+        connect(edit, &FieldEdit::edited, this, [this, field](const QString& text) {
+            showRoom(field);
             showRefusal({});
-            emit textEdited(i, text);
+            emit textEdited(field, text);
         });
-        connect(field, &FieldEdit::refused, this, &QuestionForm::showRefusal);
-        showRoom(i);
+        connect(edit, &FieldEdit::refused, this, &QuestionForm::showRefusal);
+        showRoom(field);
     }
 
     auto* choice = new QWidget(this);
-    auto* row = new QHBoxLayout(choice);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* choiceRow = new QHBoxLayout(choice);
+    choiceRow->setContentsMargins(0, 0, 0, 0);
     for (int answer = 1; answer <= 3; ++answer) {
         const QString letter(QLatin1Char(static_cast<char>('A' + answer - 1)));
         auto* button = new QRadioButton(letter, choice);
         button->setAccessibleName(tr("Right answer %1").arg(letter));
         m_answers->addButton(button, answer);
-        row->addWidget(button);
+        choiceRow->addWidget(button);
     }
-    row->addStretch();
+    choiceRow->addStretch();
     auto* caption = new QLabel(tr("&Right answer:"), this);
     caption->setBuddy(m_answers->button(1));
-    grid->addWidget(caption, kTexts, 0);
-    grid->addWidget(choice, kTexts, 1, 1, 2);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(choice, row, 1, 1, 2);
     connect(m_answers, &QButtonGroup::idClicked, this, &QuestionForm::correctChosen);
 
     m_refusal->setWordWrap(true);
@@ -67,13 +76,13 @@ QuestionForm::QuestionForm(QWidget* parent)
     QPalette red = m_refusal->palette();
     red.setColor(QPalette::WindowText, QColor(190, 0, 0));
     m_refusal->setPalette(red);
-    grid->addWidget(m_refusal, kTexts + 1, 0, 1, 3);
+    grid->addWidget(m_refusal, row + 1, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 }
 
-void QuestionForm::showText(int index, const QString& text) {
-    field(index)->showText(text);
-    showRoom(index);
+void QuestionForm::showText(Field field, const QString& text) {
+    edit(field)->showText(text);
+    showRoom(field);
 }
 
 void QuestionForm::showCorrect(int correct) {
@@ -85,6 +94,14 @@ void QuestionForm::showCorrect(int correct) {
     m_answers->setExclusive(true);
 }
 
+FieldEdit* QuestionForm::edit(Field field) const {
+    return m_edits.at(At(field));
+}
+
+QLabel* QuestionForm::counter(Field field) const {
+    return m_counters.at(At(field));
+}
+
 QAbstractButton* QuestionForm::answerButton(int answer) const {
     return m_answers->button(answer);
 }
@@ -93,18 +110,25 @@ QString QuestionForm::refusal() const {
     return m_refusal->text();
 }
 
-void QuestionForm::focusOn(int index) {
-    if (index == kRightAnswer) {
+void QuestionForm::focusOn(Field field) {
+    if (field == Field::Correct) {
         QAbstractButton* checked = m_answers->checkedButton();
         (checked != nullptr ? checked : m_answers->button(1))->setFocus(Qt::OtherFocusReason);
         return;
     }
-    field(index)->setFocus(Qt::OtherFocusReason);
+    edit(field)->setFocus(Qt::OtherFocusReason);
 }
 
-void QuestionForm::showRoom(int index) {
-    const int left = FieldRoomLeft(field(index)->text());
-    counter(index)->setText(tr("%1 of %2 left").arg(left).arg(FieldCapacity()));
+bool QuestionForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        emit typingEnded();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void QuestionForm::showRoom(Field field) {
+    const int left = MeasureText(edit(field)->text()).left;
+    counter(field)->setText(tr("%1 of %2 left").arg(left).arg(ShortString::kCapacity));
 }
 
 void QuestionForm::showRefusal(const QString& reason) {

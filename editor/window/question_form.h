@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <array>
 
+#include "field.h"
+
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
@@ -18,32 +20,35 @@ class FieldEdit;
 class QuestionForm : public QWidget {
     Q_OBJECT
   public:
-    // 0 is the question, 1..3 the answers A..C; kRightAnswer names the A/B/C choice.
-    static constexpr int kTexts = 4;
-    static constexpr int kRightAnswer = kTexts;
-
     explicit QuestionForm(QWidget* parent = nullptr);
 
     // Shows a record without it counting as an edit; correct outside 1..3 checks no answer.
-    void showText(int index, const QString& text);
+    void showText(Field field, const QString& text);
     void showCorrect(int correct);
-    FieldEdit* field(int index) const { return m_fields.at(static_cast<std::size_t>(index)); }
+    // field is not Correct.
+    FieldEdit* edit(Field field) const;
+    QLabel* counter(Field field) const;
     QAbstractButton* answerButton(int answer) const;
-    QLabel* counter(int index) const { return m_counters.at(static_cast<std::size_t>(index)); }
+    // Why the last edit was refused; empty after one that was taken.
     QString refusal() const;
-    // Puts the keyboard focus on a text field or, with kRightAnswer, on the A/B/C choice.
-    void focusOn(int index);
+    // Puts the keyboard focus on a text field or on the A/B/C choice.
+    void focusOn(Field field);
 
   signals:
-    void textEdited(int index, const QString& text);
+    void textEdited(kletochka::editor::Field field, const QString& text);
     void correctChosen(int answer);
+    // The focus left a text field: a run of typing there ended.
+    void typingEnded();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void showRoom(int index);
+    void showRoom(Field field);
     void showRefusal(const QString& reason);
 
-    std::array<FieldEdit*, kTexts> m_fields{};
-    std::array<QLabel*, kTexts> m_counters{};
+    std::array<FieldEdit*, 4> m_edits{};
+    std::array<QLabel*, 4> m_counters{};
     QButtonGroup* m_answers = nullptr;
     QLabel* m_refusal = nullptr;
 };

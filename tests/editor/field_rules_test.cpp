@@ -47,13 +47,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"control", QStringLiteral("a\x01"), QStringLiteral("U+0001")}),
     test::ParamName());
 
-TEST(FieldRulesTest, RoomCountsWindows1251Bytes) {
-    EXPECT_EQ(FieldRoomLeft(QString()), 70);
-    // One byte each in the file, though two in UTF-8.
-    EXPECT_EQ(FieldRoomLeft(QStringLiteral("Ёж")), 68);
-    EXPECT_EQ(FieldRoomLeft(QString(75, QLatin1Char('a'))), -5);
-}
-
 TEST(FieldRulesTest, PastedLinesBecomeOneLine) {
     EXPECT_EQ(OneLine(QStringLiteral("Париж\n")), QStringLiteral("Париж"));
     EXPECT_EQ(OneLine(QStringLiteral("два\r\nслова\tи\r\n")), QStringLiteral("два слова и"));

@@ -14,7 +14,7 @@ namespace {
 
 struct PreviewCase {
     const char* name;
-    int index;  // 0 the question, 1..3 the answers
+    Field field;
     QString text;
     bool cut;
     bool flagged;  // an "&" the game turns into an underline
@@ -24,10 +24,10 @@ class PreviewMatchesGame : public test::WindowTest,
                            public ::testing::WithParamInterface<PreviewCase> {
   protected:
     // The game's label for the question or the crosses' answer of the same letter.
-    Label* GameLabel(int index) {
+    Label* GameLabel(Field field) {
         TfrmMAin& w = Window();
         const std::array<Label*, 4> labels = {w.lblQuestion, w.lblcrossA, w.lblcrossB, w.lblcrossC};
-        return labels.at(static_cast<std::size_t>(index));
+        return labels.at(static_cast<std::size_t>(field));
     }
 };
 
@@ -41,14 +41,14 @@ QImage Shown(const QWidget* label) {
 
 TEST_P(PreviewMatchesGame, SamePixelsAndAMarkWhereTheGameCuts) {
     const PreviewCase& c = GetParam();
-    Label* game = GameLabel(c.index);
+    Label* game = GameLabel(c.field);
     game->setText(c.text);
     PreviewPane preview;
-    preview.showText(c.index, c.text);
+    preview.showText(c.field, c.text);
 
-    EXPECT_EQ(Shown(preview.label(c.index)), Shown(game));
-    EXPECT_EQ(preview.isCut(c.index), c.cut);
-    const QString mark = preview.mark(c.index);
+    EXPECT_EQ(Shown(preview.label(c.field)), Shown(game));
+    EXPECT_EQ(preview.isCut(c.field), c.cut);
+    const QString mark = preview.mark(c.field);
     EXPECT_EQ(mark.contains(QLatin1String("pixels")), c.cut) << mark.toStdString();
     EXPECT_EQ(mark.contains(QLatin1Char('&')), c.flagged) << mark.toStdString();
 }
@@ -59,29 +59,32 @@ const QString kLongQuestion =
 INSTANTIATE_TEST_SUITE_P(
     Texts, PreviewMatchesGame,
     ::testing::Values(
-        PreviewCase{"empty_question", 0, {}, false, false},
-        PreviewCase{"short_question", 0, QStringLiteral("Сколько ног у паука?"), false, false},
-        PreviewCase{"long_question_loses_both_ends", 0, kLongQuestion, true, false},
-        PreviewCase{"short_answer", 1, QStringLiteral("Восемь"), false, false},
-        PreviewCase{"long_answer_loses_its_end", 2, QStringLiteral("Тираннозавр и птеродактиль"),
-                    true, false},
-        PreviewCase{"ampersand_underlines", 3, QStringLiteral("Кошки & собаки"), false, true},
-        PreviewCase{"double_ampersand", 0, QStringLiteral("Чип && Дейл"), false, true}),
+        PreviewCase{"empty_question", Field::Question, {}, false, false},
+        PreviewCase{"short_question", Field::Question, QStringLiteral("Сколько ног у паука?"),
+                    false, false},
+        PreviewCase{"long_question_loses_both_ends", Field::Question, kLongQuestion, true, false},
+        PreviewCase{"short_answer", Field::AnswerA, QStringLiteral("Восемь"), false, false},
+        PreviewCase{"long_answer_loses_its_end", Field::AnswerB,
+                    QStringLiteral("Тираннозавр и птеродактиль"), true, false},
+        PreviewCase{"ampersand_underlines", Field::AnswerC, QStringLiteral("Кошки & собаки"), false,
+                    true},
+        PreviewCase{"double_ampersand", Field::Question, QStringLiteral("Чип && Дейл"), false,
+                    true}),
     test::ParamName());
 
 TEST(PreviewWidths, FollowTheGameAtTheEdge) {
     // The room the game gives: a text exactly that wide is whole, one pixel more is cut.
     PreviewPane preview;
     QString text;
-    while (ShownWidth(1, text + QLatin1Char('i')) <= ShownRoom(1)) {
+    while (ShownWidth(Field::AnswerA, text + QLatin1Char('i')) <= ShownRoom(Field::AnswerA)) {
         text += QLatin1Char('i');
     }
-    preview.showText(1, text);
-    EXPECT_FALSE(preview.isCut(1));
-    preview.showText(1, text + QStringLiteral("ii"));
-    EXPECT_TRUE(preview.isCut(1));
-    EXPECT_EQ(ShownRoom(0), 1017);
-    EXPECT_EQ(ShownRoom(1), 273);
+    preview.showText(Field::AnswerA, text);
+    EXPECT_FALSE(preview.isCut(Field::AnswerA));
+    preview.showText(Field::AnswerA, text + QStringLiteral("ii"));
+    EXPECT_TRUE(preview.isCut(Field::AnswerA));
+    EXPECT_EQ(ShownRoom(Field::Question), 1017);
+    EXPECT_EQ(ShownRoom(Field::AnswerA), 273);
 }
 
 }  // namespace

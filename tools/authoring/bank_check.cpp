@@ -29,14 +29,23 @@ std::vector<PlacedRecord> PlaceTable(const QuestionTable& table) {
     return placed;
 }
 
+void CheckOwn(const PlacedRecord& placed, ProblemList& problems) {
+    CheckRecord(placed, problems);
+    CheckFit(placed, problems);
+}
+
+std::vector<std::string> CheckAcross(const std::vector<PlacedRecord>& records,
+                                     ProblemList& problems) {
+    CheckRepeats(records, problems);
+    return CheckAnswerBalance(records, problems);
+}
+
 std::vector<std::string> CheckQuestions(const std::vector<PlacedRecord>& records,
                                         ProblemList& problems) {
     for (const PlacedRecord& placed : records) {
-        CheckRecord(placed, problems);
-        CheckFit(placed, problems);
+        CheckOwn(placed, problems);
     }
-    CheckRepeats(records, problems);
-    return CheckAnswerBalance(records, problems);
+    return CheckAcross(records, problems);
 }
 
 }  // namespace kletochka::authoring

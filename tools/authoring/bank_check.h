@@ -18,6 +18,15 @@ std::vector<PlacedRecord> PlaceBank(const QuestionBank::Records& records);
 // The rows a table has, each with its line and the fields it had wrong.
 std::vector<PlacedRecord> PlaceTable(const QuestionTable& table);
 
+// A question's own problems: its texts, its right answer, its fit on the
+// screen. Needs a QGuiApplication.
+void CheckOwn(const PlacedRecord& placed, ProblemList& problems);
+
+// The problems across the questions: repeats and the A/B/C shares, with one
+// line per round telling those shares.
+std::vector<std::string> CheckAcross(const std::vector<PlacedRecord>& records,
+                                     ProblemList& problems);
+
 // Everything qbtool check looks for in the questions: each record, its fit on
 // the screen, repeated questions, and the A/B/C shares. Gives one line per
 // round telling those shares. Needs a QGuiApplication.

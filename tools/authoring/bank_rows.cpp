@@ -20,8 +20,9 @@ std::string TableHeader(char delimiter) {
 
 namespace {
 
-CsvField Text(const ShortString& field) {
-    return Quoted(DisplayText(field).toStdString());
+CsvField Text(const ShortString& field, TableFlavour flavour) {
+    return Quoted(flavour == TableFlavour::Utf8Comma ? DisplayText(field).toStdString()
+                                                     : std::string(field.view()));
 }
 
 }  // namespace
@@ -31,13 +32,16 @@ std::string CorrectText(std::int32_t correct) {
                                         : std::to_string(correct);
 }
 
-std::string BankToTable(const QuestionBank::Records& records) {
-    std::string out = TableHeader();
+std::string BankToTable(const QuestionBank::Records& records, TableFlavour flavour) {
+    const char delimiter = flavour == TableFlavour::Utf8Comma ? ',' : ';';
+    std::string out = TableHeader(delimiter);
     for (int i = 1; i <= QuestionBank::kRecords; ++i) {
         const QuestionRecord& r = records[static_cast<std::size_t>(i - 1)];
-        AppendCsvRow(out, {Bare(std::to_string(RoundOf(i))), Bare(std::to_string(CellOf(i))),
-                           Text(r.question), Text(r.answerA), Text(r.answerB), Text(r.answerC),
-                           Bare(CorrectText(r.correct()))});
+        AppendCsvRow(out,
+                     {Bare(std::to_string(RoundOf(i))), Bare(std::to_string(CellOf(i))),
+                      Text(r.question, flavour), Text(r.answerA, flavour), Text(r.answerB, flavour),
+                      Text(r.answerC, flavour), Bare(CorrectText(r.correct()))},
+                     delimiter);
     }
     return out;
 }

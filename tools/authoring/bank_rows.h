@@ -12,9 +12,15 @@ namespace kletochka::authoring {
 // "A", "B", "C" for 1, 2, 3; the decimal number for anything else.
 std::string CorrectText(std::int32_t correct);
 
+// How a table is written: UTF-8 with "," (LibreOffice, qbtool dump), or
+// Windows-1251 with ";", what Excel on a Russian system opens as it is.
+enum class TableFlavour { Utf8Comma, Windows1251Semicolon };
+
 // The bank as a question table: the header, then the 63 records in file order
-// with their texts as the game shows them, in UTF-8.
-std::string BankToTable(const QuestionBank::Records& records);
+// with their texts as the game shows them. In Windows-1251 the texts are the
+// bank's own bytes.
+std::string BankToTable(const QuestionBank::Records& records,
+                        TableFlavour flavour = TableFlavour::Utf8Comma);
 
 // The header row: round,cell,question,answer_a,answer_b,answer_c,correct
 std::string TableHeader(char delimiter = ',');

@@ -14,6 +14,32 @@ std::vector<NamedField> TextFields(const QuestionRecord& record) {
             {kAnswerC, kColumnNames[kAnswerC].data(), &record.answerC}};
 }
 
+namespace {
+
+template <class Record>
+auto& TextFieldOf(Record& record, Column column) {
+    switch (column) {
+        case kAnswerA:
+            return record.answerA;
+        case kAnswerB:
+            return record.answerB;
+        case kAnswerC:
+            return record.answerC;
+        default:
+            return record.question;
+    }
+}
+
+}  // namespace
+
+ShortString& TextField(QuestionRecord& record, Column column) {
+    return TextFieldOf(record, column);
+}
+
+const ShortString& TextField(const QuestionRecord& record, Column column) {
+    return TextFieldOf(record, column);
+}
+
 std::vector<NamedField> CheckedTextFields(const PlacedRecord& placed) {
     std::vector<NamedField> fields = TextFields(placed.record);
     std::erase_if(fields, [&](const NamedField& f) { return placed.rejected[f.column]; });

@@ -31,6 +31,10 @@ struct NamedField {
 };
 std::vector<NamedField> TextFields(const QuestionRecord& record);
 
+// The text field of a record in a text column (question, answer_a…answer_c).
+ShortString& TextField(QuestionRecord& record, Column column);
+const ShortString& TextField(const QuestionRecord& record, Column column);
+
 // Those of its text fields that are to be checked.
 std::vector<NamedField> CheckedTextFields(const PlacedRecord& placed);
 

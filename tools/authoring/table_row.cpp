@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "field_values.h"
+#include "record_check.h"
 
 namespace kletochka::authoring {
 
@@ -13,19 +14,6 @@ namespace {
 bool AllEmpty(const CsvRow& row) {
     return std::all_of(row.fields.begin(), row.fields.end(),
                        [](const std::string& f) { return f.empty(); });
-}
-
-ShortString& TextField(QuestionRecord& record, int column) {
-    switch (column) {
-        case kAnswerA:
-            return record.answerA;
-        case kAnswerB:
-            return record.answerB;
-        case kAnswerC:
-            return record.answerC;
-        default:
-            return record.question;
-    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "bank_loading.h"
 #include "commands.h"
 #include "file_io.h"
 #include "problem_report.h"
@@ -60,7 +61,7 @@ int RunBuild(const QStringList& args, Console& io) {
         io.err << "nothing written: fix the table and build again\n";
         return kFailure;
     }
-    ReplaceFile(target, {reinterpret_cast<const char*>(records->data()), sizeof *records});
+    WriteBank(target, *records);
     ReportEmptyTexts(*records, io.err);
     io.err << "wrote 63 questions to " << target.string() << "\n";
     return kSuccess;
