@@ -6,7 +6,7 @@
 #include <QString>
 #include <QUndoStack>
 
-#include "bank_files.h"
+#include "document_files.h"
 #include "field.h"
 #include "live_problems.h"
 #include "question_bank.h"

@@ -63,8 +63,9 @@ std::optional<UnstorableCharacter> FindUnstorable(const QString& text) {
             text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
                 ? 2
                 : 1;
-        const QString one = text.mid(i, units);
-        if (!EncodeWindows1251(one)) {
+        // A lone surrogate is no character at all; alone, the encoder just waits for its other
+        // half.
+        if ((text.at(i).isSurrogate() && units == 1) || !EncodeWindows1251(text.mid(i, units))) {
             const char32_t code = units == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
                                              : text.at(i).unicode();
             return UnstorableCharacter{i, code, WhyUnstorable(code)};

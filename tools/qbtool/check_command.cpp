@@ -13,7 +13,8 @@ namespace kletochka::qbtool {
 
 namespace {
 
-const CommandInfo kCheck{"check", R"(Usage: qbtool check FILE
+const CommandInfo kCheck{"check",
+                         R"(Usage: qbtool check FILE
 
 Looks for everything that would go wrong in class, in a question bank (.qb)
 or in a question table (.csv), and lists each problem on its own line with
@@ -23,8 +24,11 @@ its round and cell:
   - an empty question or answer
   - a question or an answer too wide to fit on the screen
   - a "&" in a text (the game would hide it and underline the next letter)
-  - a text longer than 70 characters (in a bank made by another program)
-  - a file longer than a bank's 18144 bytes (the extra bytes are ignored)
+  - a text longer than )" + std::to_string(ShortString::kCapacity) +
+                             R"( characters (in a bank made by another program)
+  - a file longer than a bank's )" +
+                             std::to_string(QuestionBank::kFileSize) +
+                             R"( bytes (the extra bytes are ignored)
   - the same question asked twice
   - a round where one letter is the right answer more than 2 times in 3:
     a class soon learns to say that letter
@@ -78,11 +82,10 @@ std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (!ec && size > QuestionBank::kFileSize) {
-        const std::string bankSize = std::to_string(QuestionBank::kFileSize);
         problems.add({0, 0, 0, "",
                       "warning: the file has " + std::to_string(size) + " bytes, " +
                           std::to_string(size - QuestionBank::kFileSize) + " more than a bank's " +
-                          bankSize + "; the game ignores them",
+                          std::to_string(QuestionBank::kFileSize) + "; the game ignores them",
                       ProblemKind::FileSize});
     }
     return PlaceBank(*records);

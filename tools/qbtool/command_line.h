@@ -34,7 +34,7 @@ enum class Output { None, Optional, Required };
 // What a command takes and tells about itself.
 struct CommandInfo {
     const char* name;
-    const char* help;                     // the whole --help text
+    std::string help;                     // the whole --help text
     int files;                            // how many file names it takes
     Output output;                        // whether it takes -o FILE
     std::vector<std::string> flags = {};  // names of its --options that take no value
