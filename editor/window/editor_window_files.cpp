@@ -54,13 +54,16 @@ void EditorWindow::makeFileMenu() {
     file->addAction(tr("Save &as…"), QKeySequence::SaveAs, this, &EditorWindow::saveAs);
     file->addSeparator();
     file->addAction(tr("Export table for &LibreOffice (UTF-8)…"), this,
-                    [this] { exportTable(false); });
+                    [this] { exportTable(false); })
+        ->setObjectName(QStringLiteral("exportUtf8"));
     file->addAction(tr("Export table for Russian &Excel (Windows-1251, \";\")…"), this,
-                    [this] { exportTable(true); });
+                    [this] { exportTable(true); })
+        ->setObjectName(QStringLiteral("exportExcel"));
     file->addSeparator();
     file->addAction(tr("&Print host's sheet…"), QKeySequence::Print, this,
                     &EditorWindow::printSheet);
-    file->addAction(tr("Save host's sheet as P&DF…"), this, &EditorWindow::saveSheetPdf);
+    file->addAction(tr("Save host's sheet as P&DF…"), this, &EditorWindow::saveSheetPdf)
+        ->setObjectName(QStringLiteral("sheetPdf"));
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 }
