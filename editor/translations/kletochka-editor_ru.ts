@@ -1,4 +1,402 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>Question editor</source>
+        <translation>Редактор вопросов</translation>
+    </message>
+</context>
+<context>
+    <name>FieldRules</name>
+    <message>
+        <source>The control character %1 cannot be shown on the one line the game draws.</source>
+        <translation>Управляющий символ %1 нельзя показать в строке игры.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) cannot be stored: a question file holds only the characters of the Windows-1251 code page (Russian and Latin letters, digits and punctuation).</source>
+        <translation>Символ «%1» (%2) нельзя сохранить: в файле вопросов есть место только для символов кодировки Windows-1251 (русские и латинские буквы, цифры и знаки препинания).</translation>
+    </message>
+    <message>
+        <source>At most %1 characters fit in a field; this would make %2.</source>
+        <translation>В поле помещается не больше %1 символов, а получилось бы %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SystemDialogs</name>
+    <message>
+        <source>Open questions</source>
+        <translation>Открыть вопросы</translation>
+    </message>
+    <message>
+        <source>Questions (*.qb *.csv);;Question banks (*.qb);;Tables (*.csv);;All files (*)</source>
+        <translation>Вопросы (*.qb *.csv);;Файлы вопросов (*.qb);;Таблицы (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Несохранённые изменения</translation>
+    </message>
+    <message>
+        <source>The questions in &quot;%1&quot; have changed. Save them?</source>
+        <translation>Вопросы в «%1» изменены. Сохранить их?</translation>
+    </message>
+    <message>
+        <source>The class will not see everything</source>
+        <translation>Класс увидит не всё</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) would be shown empty or cut off in the game. Save anyway?</source>
+        <translation>
+            <numerusform>%n текст в игре будет пустым или обрезанным. Всё равно сохранить?</numerusform>
+            <numerusform>%n текста в игре будут пустыми или обрезанными. Всё равно сохранить?</numerusform>
+            <numerusform>%n текстов в игре будут пустыми или обрезанными. Всё равно сохранить?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kletochka::editor::BankDocument</name>
+    <message>
+        <source>The bank has no file yet: save it under a name first.</source>
+        <translation>У вопросов ещё нет файла: сначала сохраните их под каким-нибудь именем.</translation>
+    </message>
+    <message>
+        <source>Edit question</source>
+        <translation>Правка вопроса</translation>
+    </message>
+    <message>
+        <source>Edit answer</source>
+        <translation>Правка ответа</translation>
+    </message>
+    <message>
+        <source>Choose the right answer</source>
+        <translation>Выбор правильного ответа</translation>
+    </message>
+</context>
+<context>
+    <name>kletochka::editor::EditorWindow</name>
+    <message>
+        <source>Question of the chosen cell</source>
+        <translation>Вопрос выбранной клетки</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Замечания</translation>
+    </message>
+    <message>
+        <source>Double-click or press Enter to go to the field</source>
+        <translation>Двойной щелчок или Enter — перейти к полю</translation>
+    </message>
+    <message>
+        <source>What the class sees</source>
+        <translation>Что увидит класс</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Правка</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>П&amp;ереход</translation>
+    </message>
+    <message>
+        <source>&amp;Next cell</source>
+        <translation>&amp;Следующая клетка</translation>
+    </message>
+    <message>
+        <source>&amp;Previous cell</source>
+        <translation>П&amp;редыдущая клетка</translation>
+    </message>
+    <message>
+        <source>Round &amp;%1</source>
+        <translation>Гейм &amp;%1</translation>
+    </message>
+    <message>
+        <source>Round %1, cell %2</source>
+        <translation>Гейм %1, клетка %2</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Заполнена</translation>
+    </message>
+    <message>
+        <source>Not filled yet</source>
+        <translation>Ещё не заполнена</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s)</source>
+        <translation>
+            <numerusform>%n замечание</numerusform>
+            <numerusform>%n замечания</numerusform>
+            <numerusform>%n замечаний</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New questions</source>
+        <translation>Новые вопросы</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Не хватает памяти.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Открыть…</translation>
+    </message>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation>&amp;Недавние файлы</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Со&amp;хранить</translation>
+    </message>
+    <message>
+        <source>Save &amp;as…</source>
+        <translation>Сохранить &amp;как…</translation>
+    </message>
+    <message>
+        <source>Export table for &amp;LibreOffice (UTF-8)…</source>
+        <translation>Экспорт таблицы для &amp;LibreOffice (UTF-8)…</translation>
+    </message>
+    <message>
+        <source>Export table for Russian &amp;Excel (Windows-1251, &quot;;&quot;)…</source>
+        <translation>Экспорт таблицы для русского &amp;Excel (Windows-1251, «;»)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print host&apos;s sheet…</source>
+        <translation>&amp;Печать листа ведущего…</translation>
+    </message>
+    <message>
+        <source>Save host&apos;s sheet as P&amp;DF…</source>
+        <translation>Лист ведущего в P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>questions</source>
+        <translation>вопросы</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>Открыт файл %1</translation>
+    </message>
+    <message>
+        <source>Save questions</source>
+        <translation>Сохранить вопросы</translation>
+    </message>
+    <message>
+        <source>Question banks (*.qb)</source>
+        <translation>Файлы вопросов (*.qb)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Сохранено: %1</translation>
+    </message>
+    <message>
+        <source>Export table</source>
+        <translation>Экспорт таблицы</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv)</source>
+        <translation>Таблицы (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation>Таблица сохранена: %1</translation>
+    </message>
+    <message>
+        <source>Save host&apos;s sheet</source>
+        <translation>Сохранить лист ведущего</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Документы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The host&apos;s sheet could not be printed.</source>
+        <translation>Лист ведущего не удалось напечатать.</translation>
+    </message>
+    <message>
+        <source>No files yet</source>
+        <translation>Пока нет файлов</translation>
+    </message>
+</context>
+<context>
+    <name>kletochka::editor::PreviewPane</name>
+    <message>
+        <source>Preview as the class sees it</source>
+        <translation>Вопрос так, как его увидит класс</translation>
+    </message>
+    <message>
+        <source>Cut off: %1 pixels wide, room for %2</source>
+        <translation>Обрезано: ширина %1 пикс., а места %2</translation>
+    </message>
+    <message>
+        <source>&quot;&amp;&quot; is not shown: the letter after it is underlined</source>
+        <translation>«&amp;» не видно: следующая буква подчёркнута</translation>
+    </message>
+</context>
+<context>
+    <name>kletochka::editor::ProblemTexts</name>
+    <message>
+        <source>question</source>
+        <translation>вопрос</translation>
+    </message>
+    <message>
+        <source>answer A</source>
+        <translation>ответ A</translation>
+    </message>
+    <message>
+        <source>answer B</source>
+        <translation>ответ B</translation>
+    </message>
+    <message>
+        <source>answer C</source>
+        <translation>ответ C</translation>
+    </message>
+    <message>
+        <source>right answer</source>
+        <translation>правильный ответ</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Строка %1</translation>
+    </message>
+    <message>
+        <source>The bank</source>
+        <translation>Весь файл</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Гейм %1</translation>
+    </message>
+    <message>
+        <source>Round %1, cell %2</source>
+        <translation>Гейм %1, клетка %2</translation>
+    </message>
+    <message>
+        <source>empty, the class would see nothing</source>
+        <translation>пусто, класс ничего не увидит</translation>
+    </message>
+    <message>
+        <source>too wide, the class would see it cut off</source>
+        <translation>не помещается, класс увидит его обрезанным</translation>
+    </message>
+    <message>
+        <source>&quot;&amp;&quot; is not shown, the letter after it is underlined</source>
+        <translation>«&amp;» не видно, следующая буква подчёркнута</translation>
+    </message>
+    <message>
+        <source>no right answer chosen</source>
+        <translation>не выбран правильный ответ</translation>
+    </message>
+    <message>
+        <source>the same question as another cell</source>
+        <translation>такой же вопрос уже есть в другой клетке</translation>
+    </message>
+    <message>
+        <source>too many right answers under one letter</source>
+        <translation>слишком много правильных ответов под одной буквой</translation>
+    </message>
+    <message>
+        <source>longer than a field holds, the game shows only its start</source>
+        <translation>длиннее, чем вмещает поле, игра покажет только начало</translation>
+    </message>
+</context>
+<context>
+    <name>kletochka::editor::QuestionForm</name>
+    <message>
+        <source>&amp;Question:</source>
+        <translation>&amp;Вопрос:</translation>
+    </message>
+    <message>
+        <source>Answer &amp;A:</source>
+        <translation>Ответ &amp;A:</translation>
+    </message>
+    <message>
+        <source>Answer &amp;B:</source>
+        <translation>Ответ &amp;B:</translation>
+    </message>
+    <message>
+        <source>Answer &amp;C:</source>
+        <translation>Ответ &amp;C:</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Answer A</source>
+        <translation>Ответ A</translation>
+    </message>
+    <message>
+        <source>Answer B</source>
+        <translation>Ответ B</translation>
+    </message>
+    <message>
+        <source>Answer C</source>
+        <translation>Ответ C</translation>
+    </message>
+    <message>
+        <source>%1: characters left</source>
+        <translation>%1: осталось символов</translation>
+    </message>
+    <message>
+        <source>Right answer %1</source>
+        <translation>Правильный ответ %1</translation>
+    </message>
+    <message>
+        <source>&amp;Right answer:</source>
+        <translation>Правильный &amp;ответ:</translation>
+    </message>
+    <message>
+        <source>Why the last edit was refused</source>
+        <translation>Почему не принята последняя правка</translation>
+    </message>
+    <message>
+        <source>%1 of %2 left</source>
+        <translation>осталось %1 из %2</translation>
+    </message>
+</context>
+<context>
+    <name>kletochka::editor::RoundBoards</name>
+    <message>
+        <source>Round %1</source>
+        <translation>Гейм %1</translation>
+    </message>
+    <message>
+        <source>Round %1, cell %2</source>
+        <translation>Гейм %1, клетка %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Writes and checks the questions of a game bank.</source>
+        <translation>Составление и проверка вопросов для игры «Турнир-клеточка».</translation>
+    </message>
+    <message>
+        <source>A .qb bank or .csv table to open.</source>
+        <translation>Файл вопросов .qb или таблица .csv.</translation>
+    </message>
+</context>
 </TS>
