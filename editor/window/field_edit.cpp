@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "field_edit.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QValidator>
 
 #include "field_rules.h"
@@ -73,6 +75,18 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void FieldEdit::contextMenuEvent(QContextMenuEvent* event) {
+    // The field's own undo would bypass the bank's history; the Edit menu has the real one.
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-undo") ||
+            action->objectName() == QLatin1String("edit-redo")) {
+            menu->removeAction(action);
+        }
+    }
+    menu->exec(event->globalPos());
 }
 
 }  // namespace kletochka::editor

@@ -26,6 +26,7 @@ class FieldEdit : public QLineEdit {
   protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     bool m_showing = false;
