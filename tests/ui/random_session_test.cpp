@@ -303,7 +303,7 @@ void RandomSessionTest::Step() {
             break;
         }
         case Action::Tick:
-            w().TimerStopTimer();
+            Tick();
             m_opacity -= 10;
             ++ticksDone;
             break;
@@ -386,8 +386,8 @@ void RandomSessionTest::RunSession(std::uint64_t seed, int clicks) {
     // The fade still ends the program on the tick after the last step.
     if (m_fading) {
         while (w().opacity() > 10)
-            w().TimerStopTimer();
-        w().TimerStopTimer();
+            Tick();
+        Tick();
         EXPECT_EQ(terminations, 1);
     }
 }

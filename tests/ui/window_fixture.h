@@ -49,6 +49,8 @@ protected:
     TfrmMAin& Window();
     // The real click, as the host's mouse gives it.
     void Click(QWidget* widget);
+    // One tick of TimerStop as the event loop delivers it; the timer must be running.
+    void Tick();
     // The colour a cell's picture was loaded in; invalid without a picture.
     QColor CellPictureColor(int n);
 
