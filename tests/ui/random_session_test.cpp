@@ -17,6 +17,7 @@
 #include <random>
 
 #include "bank_files.h"
+#include "cells.h"
 #include "label.h"
 #include "picture_button.h"
 #include "window_fixture.h"
@@ -263,12 +264,10 @@ void RandomSessionTest::Step() {
             m_picture[index] = ColorOf(picture);
             GameState::BoardCells board = game.Board();
             board[index] = mark;
-            static constexpr int kLines[8][3] = {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6},
-                                                 {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {2, 4, 6}};
-            for (const auto& line : kLines) {
-                const CellOwner first = board[static_cast<std::size_t>(line[0])];
-                if (first != kEmptyCell && board[static_cast<std::size_t>(line[1])] == first &&
-                    board[static_cast<std::size_t>(line[2])] == first) {
+            const auto at = [&board](int n) { return board[static_cast<std::size_t>(n - 1)]; };
+            for (const Line& line : kLines) {
+                const CellOwner first = at(line[0]);
+                if (first != kEmptyCell && at(line[1]) == first && at(line[2]) == first) {
                     error = CueError("tada.wav");
                     break;
                 }
