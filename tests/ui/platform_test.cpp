@@ -10,6 +10,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -159,7 +160,8 @@ TEST_F(BitmapTest, BareNameIsShownWithTheWorkingFolder) {
         message = e.what();
     }
     QDir::setCurrent(cwd);
-    EXPECT_EQ(message, "Cannot open file \"" + (dir / "zero.bmp").string() + "\". No such file or directory");
+    EXPECT_EQ(message, "Cannot open file \"" + (dir / "zero.bmp").string() + "\". " +
+                           test::SystemMessage(ENOENT).toStdString());
 }
 
 // Only the named format is tried: a JPEG is neither PNG nor BMP here, though

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <map>
@@ -154,8 +155,8 @@ std::optional<QString> RandomSessionTest::PictureError(const QString& name) cons
             return std::nullopt;
         case FileState::Missing:
             return "Cannot open file \"" +
-                   QString::fromStdString((dir / name.toStdString()).string()) +
-                   "\". No such file or directory.";
+                   QString::fromStdString((dir / name.toStdString()).string()) + "\". " +
+                   test::SystemMessage(ENOENT) + ".";
         case FileState::Garbage:
             return QStringLiteral("Bitmap image is not valid.");
     }

@@ -8,12 +8,18 @@
 #include <QTimer>
 #include <QTimerEvent>
 
+#include <cstring>
+
 #include "bank_files.h"
 #include "cell_bitmap.h"
 #include "picture_button.h"
 #include "sdl_cue_player.h"
 
 namespace kletochka::test {
+
+QString SystemMessage(int err) {
+    return QString::fromLocal8Bit(std::strerror(err));
+}
 
 QStringList& ShownErrors() {
     static QStringList errors;
