@@ -72,6 +72,6 @@ question editor writes and checks a bank in a window.")
 # The Qt, SDL and C++ libraries come from dpkg-shlibdeps; the layout's font is only looked up by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-# Qt's own texts (the standard buttons of the editor's questions) in Russian.
+# Qt's own words (the file dialog, the error box's button) in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

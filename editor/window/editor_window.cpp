@@ -187,7 +187,7 @@ void EditorWindow::showCell() {
         m_preview->showText(field, text);
     }
     m_form->showCorrect(m_document->correct(round, cell));
-    statusBar()->showMessage(tr("Round %1, cell %2").arg(round).arg(CellLetter(cell)));
+    statusBar()->showMessage(tr("Round %1, cell %2").arg(round).arg(CellCaption(cell)));
 }
 
 void EditorWindow::showCellStates() {

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include "editor_window.h"
+#include "qt_translations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -22,11 +22,7 @@ int main(int argc, char** argv) {
                  QStringLiteral(":/i18n"))) {
         QApplication::installTranslator(&own);
     }
-    QTranslator qt;
-    if (qt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qt);
-    }
+    const auto qt = kletochka::InstallQtTranslations();
     QApplication::setApplicationDisplayName(
         QCoreApplication::translate("EditorWindow", "Question editor"));
 

@@ -34,7 +34,7 @@ QString Place(const BankProblem& problem) {
         return ProblemTexts::tr("Round %1").arg(problem.round);
     }
     QString place =
-        ProblemTexts::tr("Round %1, cell %2").arg(problem.round).arg(CellLetter(problem.cell));
+        ProblemTexts::tr("Round %1, cell %2").arg(problem.round).arg(CellCaption(problem.cell));
     if (problem.field) {
         place += QLatin1String(", ") + FieldName(*problem.field);
     }

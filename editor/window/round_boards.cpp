@@ -55,13 +55,13 @@ RoundBoards::RoundBoards(QWidget* parent) : QWidget(parent), m_group(new QButton
         grid->setSpacing(2);
         for (int cell = 1; cell <= kCells; ++cell) {
             auto* button = new QToolButton(board);
-            button->setText(CellLetter(cell));
+            button->setText(CellCaption(cell));
             button->setCheckable(true);
             // The cells are reached with Ctrl+Up/Down and Ctrl+1…7, so Tab stays among the fields.
             button->setFocusPolicy(Qt::NoFocus);
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
             button->setMinimumSize(34, 26);
-            button->setAccessibleName(tr("Round %1, cell %2").arg(round).arg(CellLetter(cell)));
+            button->setAccessibleName(tr("Round %1, cell %2").arg(round).arg(CellCaption(cell)));
             m_group->addButton(button, Id(round, cell));
             grid->addWidget(button, (cell - 1) / 3, (cell - 1) % 3);
             at(round, cell).button = button;

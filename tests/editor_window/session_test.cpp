@@ -173,6 +173,18 @@ TEST_F(EditorSession, KeyboardReachesEveryCellAndField) {
     EXPECT_EQ(QApplication::focusWidget(), window->form()->answerButton(1));
 }
 
+TEST_F(EditorSession, EveryControlHasANameForScreenReaders) {
+    QStringList unnamed;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const bool control = widget->focusPolicy() != Qt::NoFocus ||
+                             qobject_cast<QAbstractButton*>(widget) != nullptr;
+        if (widget->isVisible() && control && widget->accessibleName().isEmpty()) {
+            unnamed << QString::fromLatin1(widget->metaObject()->className());
+        }
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+}
+
 TEST_F(EditorSession, APastedEmojiIsRefusedAndChangesNothing) {
     Edit(Field::AnswerB)->setFocus();
     Type(Edit(Field::AnswerB), QStringLiteral("Cat"));
