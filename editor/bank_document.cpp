@@ -37,7 +37,7 @@ const QuestionRecord& BankDocument::record(int round, int cell) const {
 }
 
 QString BankDocument::text(int round, int cell, Field field) const {
-    return DisplayText(TextIn(record(round, cell), field));
+    return field == Field::Correct ? QString() : DisplayText(TextIn(record(round, cell), field));
 }
 
 int BankDocument::correct(int round, int cell) const {
