@@ -81,6 +81,17 @@ TEST_F(DocumentFilesTest, AnExportedTableOpensAsTheSameBankInBothFlavours) {
     EXPECT_NE(ReadFile(dir / "calc.csv").find("Ёж 1"), std::string::npos);
 }
 
+TEST_F(DocumentFilesTest, TheBundledQuestionsComeBackFromEitherExport) {
+    doc.open(KLETOCHKA_DEFAULT_QUESTIONS);
+    const QuestionBank::Records records = doc.records();
+    for (const auto flavour : {TableFlavour::Utf8Comma, TableFlavour::Windows1251Semicolon}) {
+        doc.exportTable(QtPath(dir / "t.csv"), flavour);
+        BankDocument again;
+        again.open(QtPath(dir / "t.csv"));
+        EXPECT_EQ(std::memcmp(again.records().data(), records.data(), sizeof records), 0);
+    }
+}
+
 TEST_F(DocumentFilesTest, TheHostSheetIsQbtoolSheetOfTheSameBank) {
     const QuestionBank::Records records = test::RussianRecords();
     WriteBankFile(QtPath(dir / "lesson.qb"), records);
