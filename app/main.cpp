@@ -9,10 +9,12 @@
 #include "first_paint_quit.h"
 #include "main_window.h"
 #include "platform.h"
+#include "qt_translations.h"
 
 int main(int argc, char* argv[]) {
     try {
         kletochka::Application app(argc, argv);
+        const auto qtWords = kletochka::InstallQtTranslations();
         kletochka::TfrmMAin frmMAin(kletochka::RealPlatform());
         kletochka::QuitAfterFirstPaintIfAsked(frmMAin);
         frmMAin.ShowMaximised();

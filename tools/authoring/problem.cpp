@@ -2,14 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "problem.h"
 
-#include <array>
+#include "cells.h"
 
 namespace kletochka::authoring {
 
 std::string CellLetter(int cell) {
-    static const std::array<const char*, 9> kLetters = {"А", "Б", "В", "Г", "Д",
-                                                        "Е", "Ж", "З", "И"};
-    return cell >= 1 && cell <= 9 ? kLetters[static_cast<std::size_t>(cell - 1)] : "?";
+    return std::string(kletochka::CellLetter(cell));
 }
 
 std::string FormatProblem(const Problem& problem) {

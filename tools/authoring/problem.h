@@ -35,7 +35,7 @@ struct Problem {
 // "line 4, round 1, cell 3 (В), answer_b: text"
 std::string FormatProblem(const Problem& problem);
 
-// The board letter of cell 1..9: А, Б, В, Г, Д, Е, Ж, З, И.
+// The board letter of cell 1..9 as the game shows it; "?" for any other number.
 std::string CellLetter(int cell);
 
 // Problems in the order found; keeps the first kKept so a huge junk file cannot eat the memory.
