@@ -37,7 +37,7 @@ const QuestionRecord& BankDocument::record(int round, int cell) const {
 }
 
 QString BankDocument::text(int round, int cell, Field field) const {
-    return DisplayText(TextIn(record(round, cell), field));
+    return field == Field::Correct ? QString() : DisplayText(TextIn(record(round, cell), field));
 }
 
 int BankDocument::correct(int round, int cell) const {
@@ -75,6 +75,7 @@ bool BankDocument::isModified() const {
 }
 
 void BankDocument::newBank() {
+    m_problems.setFileProblems({});
     replaceAll({}, {}, {}, false);
 }
 
@@ -87,11 +88,15 @@ void BankDocument::open(const QString& path) {
 }
 
 void BankDocument::openBank(const QString& path) {
-    replaceAll(ReadBankFile(path), path, path, false);
+    const QuestionBank::Records records = ReadBankFile(path);
+    m_problems.setFileProblems(FileProblems(path));
+    replaceAll(records, path, path, false);
 }
 
 void BankDocument::openTable(const QString& path) {
-    replaceAll(ReadTableFile(path), {}, BankNameFor(path), true);
+    const QuestionBank::Records records = ReadTableFile(path);
+    m_problems.setFileProblems({});
+    replaceAll(records, {}, BankNameFor(path), true);
 }
 
 void BankDocument::save() {
@@ -103,6 +108,9 @@ void BankDocument::save() {
 
 void BankDocument::saveAs(const QString& path) {
     WriteBankFile(path, m_records);
+    // The file now holds the 63 records and nothing after them.
+    m_problems.setFileProblems({});
+    emit problemsChanged();
     m_fromTable = false;
     m_suggested = path;
     endTyping();

@@ -28,7 +28,7 @@ class BankDocument : public QObject {
 
     const QuestionBank::Records& records() const { return m_records; }
     const QuestionRecord& record(int round, int cell) const;
-    // The text as the game shows it; field is not Correct.
+    // The text as the game shows it; nothing for Correct.
     QString text(int round, int cell, Field field) const;
     // 1, 2, 3 for A, B, C; anything else (0 in a new bank) means none.
     int correct(int round, int cell) const;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <filesystem>
 
+#include "bank_check.h"
 #include "bank_loading.h"
 #include "file_io.h"
 #include "question_table.h"
@@ -26,6 +27,12 @@ QuestionBank::Records ReadBankFile(const QString& path) {
     } catch (const Error& e) {
         throw OpenError(e.what());
     }
+}
+
+std::vector<BankProblem> FileProblems(const QString& path) {
+    authoring::ProblemList problems;
+    authoring::CheckFileSize(SystemPath(path), problems);
+    return BankProblems(problems);
 }
 
 QuestionBank::Records ReadTableFile(const QString& path) {

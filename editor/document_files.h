@@ -34,6 +34,9 @@ class OpenError : public Error {
 // the loader's message.
 QuestionBank::Records ReadBankFile(const QString& path);
 
+// What is wrong with a bank file beyond its questions, as qbtool check says.
+std::vector<BankProblem> FileProblems(const QString& path);
+
 // A table read as qbtool build reads it: all 63 records or an OpenError
 // listing the problems.
 QuestionBank::Records ReadTableFile(const QString& path);

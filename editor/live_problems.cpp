@@ -47,8 +47,13 @@ void LiveProblems::recheckAcross(const std::vector<authoring::PlacedRecord>& pla
     gather();
 }
 
+void LiveProblems::setFileProblems(std::vector<BankProblem> problems) {
+    m_ofFile = std::move(problems);
+    gather();
+}
+
 void LiveProblems::gather() {
-    m_all.clear();
+    m_all = m_ofFile;
     m_counts.fill(0);
     for (const auto& ofRecord : m_ofRecord) {
         m_all.insert(m_all.end(), ofRecord.begin(), ofRecord.end());

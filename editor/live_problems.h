@@ -22,6 +22,10 @@ class LiveProblems {
     // After record (round, cell) changed.
     void recheckRecord(const QuestionBank::Records& records, int round, int cell);
 
+    // Problems of the file rather than its questions (bytes after the last
+    // record), listed first until replaced.
+    void setFileProblems(std::vector<BankProblem> problems);
+
     // By round, cell and field; whole-bank ones first, a round's before its cells.
     const std::vector<BankProblem>& all() const { return m_all; }
     // Those the class would see in the game.
@@ -38,6 +42,7 @@ class LiveProblems {
 
     std::array<std::vector<BankProblem>, QuestionBank::kRecords> m_ofRecord;
     std::vector<BankProblem> m_across;
+    std::vector<BankProblem> m_ofFile;
     std::vector<BankProblem> m_all;
     std::array<int, QuestionBank::kRecords> m_counts{};
     QStringList m_shares;

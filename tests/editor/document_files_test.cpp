@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QSignalSpy>
 #include <cstring>
 
@@ -79,6 +81,17 @@ TEST_F(DocumentFilesTest, AnExportedTableOpensAsTheSameBankInBothFlavours) {
     EXPECT_NE(excel.find(test::Cp1251("Ёж 1")), std::string::npos);
     doc.exportTable(QtPath(dir / "calc.csv"), TableFlavour::Utf8Comma);
     EXPECT_NE(ReadFile(dir / "calc.csv").find("Ёж 1"), std::string::npos);
+}
+
+TEST_F(DocumentFilesTest, TheBundledQuestionsComeBackFromEitherExport) {
+    doc.open(KLETOCHKA_DEFAULT_QUESTIONS);
+    const QuestionBank::Records records = doc.records();
+    for (const auto flavour : {TableFlavour::Utf8Comma, TableFlavour::Windows1251Semicolon}) {
+        doc.exportTable(QtPath(dir / "t.csv"), flavour);
+        BankDocument again;
+        again.open(QtPath(dir / "t.csv"));
+        EXPECT_EQ(std::memcmp(again.records().data(), records.data(), sizeof records), 0);
+    }
 }
 
 TEST_F(DocumentFilesTest, TheHostSheetIsQbtoolSheetOfTheSameBank) {
@@ -179,6 +192,24 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 "1 problem"}),
     test::ParamName());
+
+TEST_F(DocumentFilesTest, AnUnreadableFileSaysSoAndOpensNothing) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads any file";
+    }
+    for (const char* name : {"locked.qb", "locked.csv"}) {
+        WriteFile(dir / name, test::Joined(test::GoodLines()) + std::string(18144, ' '));
+        std::filesystem::permissions(dir / name, std::filesystem::perms::none);
+        try {
+            doc.open(QtPath(dir / name));
+            FAIL() << "opened " << name;
+        } catch (const OpenError& e) {
+            EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_TRUE(doc.filePath().isEmpty());
+    EXPECT_EQ(doc.problems().all().size(), 63u * 5u);
+}
 
 TEST_F(DocumentFilesTest, AFailedSaveLeavesTheOldFileTheDocumentAndTheFolderAlone) {
     const std::string old = test::BankBytes(test::NumberedRecords());

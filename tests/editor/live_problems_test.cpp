@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "bank_document.h"
+#include "bank_files.h"
 #include "document_files.h"
 #include "editor_files.h"
 #include "run_qbtool.h"
@@ -43,7 +44,8 @@ std::vector<std::string> CheckLines(const std::string& out) {
 
 TEST(LiveProblemsTest, ListsWhatQbtoolCheckReportsInItsOrderAndWords) {
     test::TempDir dir;
-    WriteBankFile(QtPath(dir / "b.qb"), FaultyRecords());
+    // Bytes after the last record too, which the game ignores.
+    test::WriteFile(dir / "b.qb", test::BankBytes(FaultyRecords()) + "tail");
     const test::QbtoolRun check = test::RunQbtoolWith({"check", (dir / "b.qb").string()});
     ASSERT_EQ(check.status, 1);
     BankDocument doc;
@@ -62,6 +64,12 @@ TEST(LiveProblemsTest, ListsWhatQbtoolCheckReportsInItsOrderAndWords) {
         shares << QString::fromStdString(line.substr(2));
     }
     EXPECT_EQ(doc.problems().shares(), shares);
+
+    // Saved, the file holds the records alone and says so no more.
+    ASSERT_EQ(doc.problems().all().front().kind, authoring::ProblemKind::FileSize);
+    doc.save();
+    EXPECT_EQ(std::filesystem::file_size(dir / "b.qb"), QuestionBank::kFileSize);
+    EXPECT_EQ(doc.problems().all().size(), described.size() - 1);
 }
 
 TEST(LiveProblemsTest, PlacesEachProblemOnItsFieldForTheViewToJumpTo) {

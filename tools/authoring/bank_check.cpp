@@ -29,6 +29,18 @@ std::vector<PlacedRecord> PlaceTable(const QuestionTable& table) {
     return placed;
 }
 
+void CheckFileSize(const std::filesystem::path& path, ProblemList& problems) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (!ec && size > QuestionBank::kFileSize) {
+        problems.add({0, 0, 0, "",
+                      "warning: the file has " + std::to_string(size) + " bytes, " +
+                          std::to_string(size - QuestionBank::kFileSize) + " more than a bank's " +
+                          std::to_string(QuestionBank::kFileSize) + "; the game ignores them",
+                      ProblemKind::FileSize});
+    }
+}
+
 void CheckOwn(const PlacedRecord& placed, ProblemList& problems) {
     CheckRecord(placed, problems);
     CheckFit(placed, problems);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ std::vector<PlacedRecord> PlaceBank(const QuestionBank::Records& records);
 
 // The rows a table has, each with its line and the fields it had wrong.
 std::vector<PlacedRecord> PlaceTable(const QuestionTable& table);
+
+// Bytes after a bank file's last record, which the game ignores.
+void CheckFileSize(const std::filesystem::path& path, ProblemList& problems);
 
 // A question's own problems: its texts, its right answer, its fit on the
 // screen. Needs a QGuiApplication.

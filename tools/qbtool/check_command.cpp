@@ -79,15 +79,7 @@ std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path
     if (!records) {
         return std::nullopt;
     }
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec && size > QuestionBank::kFileSize) {
-        problems.add({0, 0, 0, "",
-                      "warning: the file has " + std::to_string(size) + " bytes, " +
-                          std::to_string(size - QuestionBank::kFileSize) + " more than a bank's " +
-                          std::to_string(QuestionBank::kFileSize) + "; the game ignores them",
-                      ProblemKind::FileSize});
-    }
+    CheckFileSize(path, problems);
     return PlaceBank(*records);
 }
 
