@@ -23,7 +23,7 @@
 #include "platform.h"
 #include "recording.h"
 #include "report.h"
-#include "sdl_cue_player.h"
+#include "pulse_cue_player.h"
 
 namespace {
 
@@ -162,8 +162,8 @@ int Measure(const std::string& source, const QString& folder, int confirms, int&
         ++errors;
     });
     WindowPlatform platform = RealPlatform();
-    if (!static_cast<SdlCuePlayer&>(*platform.sound).audible()) {
-        throw std::runtime_error("SDL found no sound server");
+    if (!static_cast<PulseCuePlayer&>(*platform.sound).audible()) {
+        throw std::runtime_error("the player found no sound server");
     }
     platform.executablePath = QDir(folder).filePath(QStringLiteral("kletochka"));
     TfrmMAin window(std::move(platform));
