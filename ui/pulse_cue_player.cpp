@@ -82,7 +82,7 @@ void PulseCuePlayer::ContextChanged(pa_context* context, void* self) {
     auto* player = static_cast<PulseCuePlayer*>(self);
     switch (pa_context_get_state(context)) {
         case PA_CONTEXT_READY:
-            player->OpenStream();
+            player->OpenStream(kRate);
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:
@@ -97,8 +97,18 @@ void PulseCuePlayer::ContextChanged(pa_context* context, void* self) {
     }
 }
 
-void PulseCuePlayer::OpenStream() {
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, kRate, Cue::kChannels};
+void PulseCuePlayer::OpenStream(int rate) {
+    if (m_stream != nullptr) {
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_write_callback(m_stream, nullptr, nullptr);
+        pa_stream_disconnect(m_stream);
+        pa_stream_unref(m_stream);
+    }
+    m_streamReady = false;
+    m_streamRate = rate;
+    // The stream keeps the file's rate: a rate the server converts on the way
+    // would carry the end of one cue into the start of the next.
+    const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(rate), Cue::kChannels};
     m_stream = pa_stream_new(m_context, "cues", &spec, nullptr);
     if (m_stream == nullptr) {
         Fallback();
@@ -113,9 +123,8 @@ void PulseCuePlayer::OpenStream() {
     attr.prebuf = kFrameBytes;
     attr.minreq = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(-1);
-    const auto flags =
-        static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_VARIABLE_RATE);
-    if (pa_stream_connect_playback(m_stream, nullptr, &attr, flags, nullptr, nullptr) < 0) {
+    if (pa_stream_connect_playback(m_stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                   nullptr) < 0) {
         Fallback();
     }
 }
@@ -124,7 +133,12 @@ void PulseCuePlayer::StreamChanged(pa_stream* stream, void* self) {
     auto* player = static_cast<PulseCuePlayer*>(self);
     switch (pa_stream_get_state(stream)) {
         case PA_STREAM_READY:
-            player->Settle(State::Server);
+            player->m_streamReady = true;
+            if (player->m_state == State::Connecting) {
+                player->Settle(State::Server);
+            } else {
+                player->WriteAll();
+            }
             break;
         case PA_STREAM_FAILED:
         case PA_STREAM_TERMINATED:
@@ -153,8 +167,13 @@ void PulseCuePlayer::Settle(State state) {
     pa_threaded_mainloop_signal(m_loop, 0);
 }
 
+void PulseCuePlayer::WriteAll() {
+    const pa_buffer_attr* attr = pa_stream_get_buffer_attr(m_stream);
+    WriteMore(attr != nullptr ? attr->maxlength / 2 : kTargetBytes);
+}
+
 void PulseCuePlayer::WriteMore(std::size_t bytes) {
-    if (!m_playing || m_state != State::Server) {
+    if (!m_playing || m_state != State::Server || !m_streamReady) {
         return;
     }
     const std::size_t left = m_playing->bytes() - m_written;
@@ -194,7 +213,7 @@ void PulseCuePlayer::open(const QString& path) {
     if (m_loop != nullptr) {
         const Lock lock(m_loop);
         m_playing.reset();
-        if (m_state == State::Server) {
+        if (m_state == State::Server && m_streamReady) {
             pa_operation* flushed = pa_stream_flush(m_stream, nullptr, nullptr);
             if (flushed != nullptr) {
                 pa_operation_unref(flushed);
@@ -219,24 +238,19 @@ void PulseCuePlayer::play() {
     if (m_state != State::Server) {
         return;
     }
+    m_playing = m_cue;
+    m_written = 0;
+    if (m_cue->rate != m_streamRate) {
+        OpenStream(m_cue->rate);  // the cue follows once the new stream is ready
+        return;
+    }
     // Restarting the open cue cuts off its own earlier playing.
     pa_operation* flushed = pa_stream_flush(m_stream, nullptr, nullptr);
     if (flushed != nullptr) {
         pa_operation_unref(flushed);
     }
-    if (m_cue->rate != m_streamRate) {
-        pa_operation* changed = pa_stream_update_sample_rate(
-            m_stream, static_cast<std::uint32_t>(m_cue->rate), nullptr, nullptr);
-        if (changed != nullptr) {
-            pa_operation_unref(changed);
-            m_streamRate = m_cue->rate;
-        }
-    }
-    m_playing = m_cue;
-    m_written = 0;
     // All of it at once where the server's queue takes it; the write requests fetch any rest.
-    const pa_buffer_attr* attr = pa_stream_get_buffer_attr(m_stream);
-    WriteMore(attr != nullptr ? attr->maxlength / 2 : kTargetBytes);
+    WriteAll();
 }
 
 }  // namespace kletochka

@@ -43,9 +43,10 @@ class PulseCuePlayer : public CuePlayer {
     static void StreamChanged(pa_stream* stream, void* self);
     static void StreamWants(pa_stream* stream, std::size_t bytes, void* self);
     // These run with the main loop locked.
-    void OpenStream();
+    void OpenStream(int rate);
     void Settle(State state);
     void Fallback();
+    void WriteAll();
     void WriteMore(std::size_t bytes);
     void WaitForConnection();
 
@@ -56,7 +57,8 @@ class PulseCuePlayer : public CuePlayer {
     std::shared_ptr<const Cue> m_cue;      // the open file
     std::shared_ptr<const Cue> m_playing;  // what the server still wants more of
     std::size_t m_written = 0;             // bytes of m_playing sent
-    int m_streamRate = 44100;
+    int m_streamRate = 0;
+    bool m_streamReady = false;
     std::unique_ptr<AlsaOutput> m_alsa;
 };
 
