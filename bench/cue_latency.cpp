@@ -21,9 +21,9 @@
 #include "monitor_recorder.h"
 #include "picture_button.h"
 #include "platform.h"
+#include "pulse_cue_player.h"
 #include "recording.h"
 #include "report.h"
-#include "pulse_cue_player.h"
 
 namespace {
 
