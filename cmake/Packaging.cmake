@@ -56,7 +56,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Two teams, the crosses and the noughts, wi
 answering questions; a host runs the game from one full-screen window with
 the mouse. Questions come from a bank file of seven rounds of nine; qbtool
 makes a bank from a spreadsheet and prints the host's answer sheet.")
-# The Qt, SDL and C++ libraries come from dpkg-shlibdeps; the layout's font is only looked up by name.
+# The Qt, sound and C++ libraries come from dpkg-shlibdeps; the layout's font is only looked up by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 include(CPack)
