@@ -3,6 +3,8 @@
 #include "alsa_output.h"
 
 #include <alsa/asoundlib.h>
+#include <pthread.h>
+#include <sched.h>
 
 namespace kletochka {
 
@@ -52,6 +54,10 @@ void AlsaOutput::Play(std::shared_ptr<const Cue> cue) {
 }
 
 void AlsaOutput::Run() {
+    // The card runs dry if this thread wakes late; where the user may have a
+    // real-time priority (the audio group's limit), take a low one, else go on as is.
+    const sched_param priority{sched_get_priority_min(SCHED_RR)};
+    pthread_setschedparam(pthread_self(), SCHED_RR, &priority);
     std::shared_ptr<const Cue> cue;
     snd_pcm_uframes_t frame = 0;
     snd_pcm_uframes_t frames = 0;
