@@ -86,11 +86,7 @@ void PulseCuePlayer::ContextChanged(pa_context* context, void* self) {
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:
-            if (player->m_state == State::Connecting) {
-                player->Fallback();
-            } else if (player->m_state == State::Server) {
-                player->Settle(State::Silent);
-            }
+            player->Lost();
             break;
         default:
             break;
@@ -142,11 +138,7 @@ void PulseCuePlayer::StreamChanged(pa_stream* stream, void* self) {
             break;
         case PA_STREAM_FAILED:
         case PA_STREAM_TERMINATED:
-            if (player->m_state == State::Connecting) {
-                player->Fallback();
-            } else if (player->m_state == State::Server) {
-                player->Settle(State::Silent);
-            }
+            player->Lost();
             break;
         default:
             break;
@@ -155,6 +147,14 @@ void PulseCuePlayer::StreamChanged(pa_stream* stream, void* self) {
 
 void PulseCuePlayer::StreamWants(pa_stream*, std::size_t bytes, void* self) {
     static_cast<PulseCuePlayer*>(self)->WriteMore(bytes);
+}
+
+void PulseCuePlayer::Lost() {
+    if (m_state == State::Connecting) {
+        Fallback();
+    } else if (m_state == State::Server) {
+        Settle(State::Silent);
+    }
 }
 
 void PulseCuePlayer::Fallback() {

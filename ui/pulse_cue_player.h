@@ -45,6 +45,8 @@ class PulseCuePlayer : public CuePlayer {
     // These run with the main loop locked.
     void OpenStream(int rate);
     void Settle(State state);
+    // The server went away: ALSA while connecting, silence once cues went to the server.
+    void Lost();
     void Fallback();
     void WriteAll();
     void WriteMore(std::size_t bytes);
