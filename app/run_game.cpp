@@ -8,12 +8,14 @@
 #include "application.h"
 #include "main_window.h"
 #include "platform.h"
+#include "qt_translations.h"
 
 namespace kletochka {
 
 int RunGame(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
     try {
         Application app(argc, argv);
+        const auto qtWords = InstallQtTranslations();
         TfrmMAin frmMAin(RealPlatform());
         if (beforeShow) {
             beforeShow(frmMAin);

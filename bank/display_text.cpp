@@ -21,7 +21,8 @@ QString DisplayText(const ShortString& field) {
 }
 
 std::optional<std::string> EncodeWindows1251(const QString& text) {
-    QStringEncoder encoder(kCodePage);
+    // Stateless: a high surrogate at the end is an error, not half a character kept for later.
+    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder.encode(text);
     if (encoder.hasError()) {
         return std::nullopt;

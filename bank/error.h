@@ -9,13 +9,13 @@ namespace kletochka {
 
 // Every failure the user may see; what() is the exact text of the message box.
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}
 };
 
 // A question-bank file that cannot be opened, read or closed.
 class InOutError : public Error {
-public:
+  public:
     // The classic input/output error codes of the bank's file format.
     enum Code : int {
         FileNotFound = 2,
@@ -30,10 +30,17 @@ public:
     explicit InOutError(int code);
     int code() const { return m_code; }
 
+    // The error for a system call that failed with errno err: the code above
+    // that names the failure, else "I/O error N" with the system's number N,
+    // even where N is also one of the codes above (EIO is 5, EINTR 4).
+    static InOutError FromErrno(int err);
+
     // "File not found" for 2, …, "I/O error %d" for a code without a text of its own.
     static std::string messageFor(int code);
 
-private:
+  private:
+    InOutError(int code, const std::string& message) : Error(message), m_code(code) {}
+
     int m_code;
 };
 

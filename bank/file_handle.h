@@ -20,9 +20,7 @@ public:
         }
     }
     int get() const { return m_fd; }
-    // Closes now so a failure can be reported; the destructor then has nothing to do.
-    int close() { return ::close(release()); }
-    // Gives the descriptor up without closing it.
+    // Gives the descriptor up without closing it, to be closed where a failure can be reported.
     int release() { return std::exchange(m_fd, -1); }
 
 private:

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <system_error>
 
 #include "error.h"
@@ -16,24 +15,17 @@ namespace kletochka {
 
 namespace {
 
-// Maps the reason open() gave onto the bank format's error codes.
-int openErrorCode(int err, const std::filesystem::path& path) {
-    switch (err) {
-        case ENOENT: {
-            // A missing folder on the way is a bad name; a missing file in a real folder is not found.
-            std::error_code ec;
-            const auto parent = path.parent_path();
-            const bool folderExists = parent.empty() || std::filesystem::is_directory(parent, ec);
-            return folderExists ? InOutError::FileNotFound : InOutError::InvalidFilename;
+// The error of a failed open(): a missing folder on the way is a bad name, a
+// missing file in a real folder is not found.
+InOutError OpenError(int err, const std::filesystem::path& path) {
+    if (err == ENOENT) {
+        std::error_code ec;
+        const auto parent = path.parent_path();
+        if (!parent.empty() && !std::filesystem::is_directory(parent, ec)) {
+            return InOutError(InOutError::InvalidFilename);
         }
-        case ENOTDIR:
-        case ENAMETOOLONG: return InOutError::InvalidFilename;
-        case EMFILE:
-        case ENFILE: return InOutError::TooManyOpenFiles;
-        case EACCES:
-        case EPERM: return InOutError::AccessDenied;
-        default: return err;
     }
+    return InOutError::FromErrno(err);
 }
 
 // Reads exactly size bytes unless the file ends first; returns the count read.
@@ -45,7 +37,7 @@ std::size_t readFully(int fd, unsigned char* out, std::size_t size) {
             if (errno == EINTR) {
                 continue;
             }
-            throw InOutError(errno);
+            throw InOutError::FromErrno(errno);
         }
         if (n == 0) {
             break;
@@ -57,11 +49,12 @@ std::size_t readFully(int fd, unsigned char* out, std::size_t size) {
 
 }  // namespace
 
-QuestionBank::Records ReadQuestionBankFile(const std::filesystem::path& path) {
+QuestionBank::Records ReadQuestionBankFile(const std::filesystem::path& path,
+                                           CloseFunction closeFile) {
     // Read-only: a write-protected bank is still a good bank.
     FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) {
-        throw InOutError(openErrorCode(errno, path));
+        throw OpenError(errno, path);
     }
     QuestionBank::Records records;
     static_assert(sizeof(records) == QuestionBank::kFileSize);
@@ -69,8 +62,10 @@ QuestionBank::Records ReadQuestionBankFile(const std::filesystem::path& path) {
     if (readFully(file.get(), bytes, sizeof(records)) != sizeof(records)) {
         throw InOutError(InOutError::ReadBeyondEnd);
     }
-    if (file.close() != 0) {
-        throw InOutError(errno);
+    // Linux frees the descriptor even when close() is interrupted, and a file that
+    // was only read has nothing left to lose: EINTR is no failure here.
+    if (closeFile(file.release()) != 0 && errno != EINTR) {
+        throw InOutError::FromErrno(errno);
     }
     return records;
 }

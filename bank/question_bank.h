@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <unistd.h>
+
 #include <array>
 #include <cstddef>
 #include <filesystem>
@@ -14,7 +16,7 @@ namespace kletochka {
 // The 63 questions of a bank in file order: seven rounds of nine, the j-th
 // question of a round belonging to board cell j.
 class QuestionBank {
-public:
+  public:
     static constexpr int kRounds = 7;
     static constexpr int kCellsPerRound = 9;
     static constexpr int kRecords = kRounds * kCellsPerRound;
@@ -23,7 +25,9 @@ public:
     using Records = std::array<QuestionRecord, kRecords>;
 
     // 1 <= i <= 63
-    const QuestionRecord& record(int i) const { return m_records.at(static_cast<std::size_t>(i - 1)); }
+    const QuestionRecord& record(int i) const {
+        return m_records.at(static_cast<std::size_t>(i - 1));
+    }
     QuestionRecord& record(int i) { return m_records.at(static_cast<std::size_t>(i - 1)); }
     // The nine questions of round 1 <= k <= 7, for cells 1..9.
     std::span<const QuestionRecord, kCellsPerRound> round(int k) const;
@@ -31,7 +35,7 @@ public:
     const Records& records() const { return m_records; }
     void replace(const Records& records) { m_records = records; }
 
-private:
+  private:
     Records m_records{};  // all zero bytes until a bank is loaded
 };
 
@@ -40,7 +44,11 @@ private:
 // after the 63rd record are ignored.
 void LoadQuestionBank(QuestionBank& bank, const std::filesystem::path& path);
 
+// Closes a file descriptor as ::close does; a test may pass one that fails.
+using CloseFunction = int (*)(int fd);
+
 // The same read without a bank: the records, or an InOutError.
-QuestionBank::Records ReadQuestionBankFile(const std::filesystem::path& path);
+QuestionBank::Records ReadQuestionBankFile(const std::filesystem::path& path,
+                                           CloseFunction closeFile = &::close);
 
 }  // namespace kletochka

@@ -16,8 +16,8 @@
 
 #include "application.h"
 #include "cell_bitmap.h"
+#include "goal_rows.h"
 #include "main_window.h"
-#include "report.h"
 
 namespace {
 
@@ -102,35 +102,13 @@ void BM_GrabWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_GrabWindow)->Unit(benchmark::kMillisecond);
 
-// The console report goes to stderr; the runs are kept for the table.
-class RowReporter : public benchmark::ConsoleReporter {
-  public:
-    std::vector<Run> runs;
-    void ReportRuns(const std::vector<Run>& report) override {
-        ConsoleReporter::ReportRuns(report);
-        runs.insert(runs.end(), report.begin(), report.end());
-    }
-};
-
-struct Goal {
-    const char* benchmark;
-    const char* measure;
-    double limitMs;
-    const char* goal;
-};
-
-const Goal kGoals[] = {
+const bench::Goal kGoals[] = {
     {"BM_LoadQuestionBank", "Load a full bank (LoadQuestionBank), CPU", 0.1,
      "< 0.1 ms (well under 1 ms)"},
     {"BM_ShowQuestion", "Show a question (cell handler), CPU", 16.7, "< 16.7 ms (one frame)"},
     {"BM_RepaintWindow", "Full repaint 1920x1080 (repaint), CPU", 16.7, "< 16.7 ms (one frame)"},
     {"BM_GrabWindow", "Full repaint 1920x1080 (grab), CPU", 16.7, "< 16.7 ms (one frame)"},
 };
-
-// Google Benchmark gives times in units of which the multiplier makes one second.
-double ToMs(double time, benchmark::TimeUnit unit) {
-    return time / benchmark::GetTimeUnitMultiplier(unit) * 1e3;
-}
 
 }  // namespace
 
@@ -145,24 +123,7 @@ int main(int argc, char* argv[]) {
     }
     Application app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RowReporter reporter;
-    reporter.SetOutputStream(&std::cerr);
-    reporter.SetErrorStream(&std::cerr);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const auto& run : reporter.runs) {
-        for (const Goal& goal : kGoals) {
-            if (run.run_type == benchmark::BenchmarkReporter::Run::RT_Iteration &&
-                run.run_name.function_name == goal.benchmark) {
-                // CPU time: on a shared machine the wall clock mostly measures the neighbours.
-                const double ms = ToMs(run.GetAdjustedCPUTime(), run.time_unit);
-                const bool small = ms < 0.1;
-                bench::PrintRow(
-                    {goal.measure,
-                     small ? bench::Fixed(ms * 1e3, 2) + " us" : bench::Fixed(ms, 2) + " ms", "-",
-                     "-", goal.goal, bench::Met(ms < goal.limitMs)});
-            }
-        }
-    }
+    bench::RunWithGoals(kGoals);
     g_window.reset();
     benchmark::Shutdown();
     return 0;

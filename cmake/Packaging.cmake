@@ -59,4 +59,6 @@ makes a bank from a spreadsheet and prints the host's answer sheet.")
 # The Qt, sound and C++ libraries come from dpkg-shlibdeps; the layout's font is only looked up by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Qt's own words (the file dialog, the error box's button) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -26,32 +26,31 @@ void GameState::ResetBoard() {
     m_board.fill(kEmptyCell);
 }
 
-void GameState::TakeRoundQuestions(const QuestionBank& bank, int k) {
+void GameState::StartRound(const QuestionBank& bank, int k, const std::function<void()>& between) {
+    m_answerOpen = true;
+    if (between) {
+        between();
+    }
     const auto questions = bank.round(k);
     std::copy(questions.begin(), questions.end(), m_gameRound.begin());
-}
-
-void GameState::StartRound(const QuestionBank& bank, int k) {
-    OpenAnswers();
-    TakeRoundQuestions(bank, k);
     ResetBoard();
 }
 
-bool GameState::ChooseCellOpen(int n) {
+const QuestionRecord* GameState::ChooseCell(int n, const std::function<void()>& click) {
     if (cell(n) != kEmptyCell) {
-        return false;
+        return nullptr;
     }
     m_answerOpen = true;
-    return true;
-}
-
-const QuestionRecord& GameState::TakeCell(int n) {
+    // The host hears the click of cells 1 and 2 before they become current.
+    const bool clickFirst = n <= 2;
+    if (clickFirst && click) {
+        click();
+    }
     m_currentCell = n;
-    return roundQuestion(n);
-}
-
-const QuestionRecord* GameState::ChooseCell(int n) {
-    return ChooseCellOpen(n) ? &TakeCell(n) : nullptr;
+    if (!clickFirst && click) {
+        click();
+    }
+    return &roundQuestion(n);
 }
 
 bool GameState::ChooseAnswer(int i) {
@@ -71,17 +70,18 @@ std::optional<bool> GameState::ConfirmJudge() {
     return m_chosenAnswer == roundQuestion(m_currentCell).correct();
 }
 
-Placement GameState::ConfirmMark(bool right) {
+std::optional<Placement> GameState::ConfirmMark(bool right) {
+    if (m_currentCell == 0) {
+        return std::nullopt;
+    }
     const Team owner = right ? m_side : (m_side == Team::Crosses ? Team::Noughts : Team::Crosses);
     const CellOwner mark = MarkOf(owner);
     m_board.at(static_cast<std::size_t>(m_currentCell - 1)) = mark;
-    return {m_currentCell, mark};
+    return Placement{m_currentCell, mark};
 }
 
 bool GameState::CheckLines() const {
-    static constexpr int kLines[8][3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 4, 7},
-                                         {2, 5, 8}, {3, 6, 9}, {1, 5, 9}, {3, 5, 7}};
-    return std::any_of(std::begin(kLines), std::end(kLines), [this](const int(&line)[3]) {
+    return std::any_of(kLines.begin(), kLines.end(), [this](const Line& line) {
         const CellOwner first = cell(line[0]);
         return (first == kCross || first == kNought) && cell(line[1]) == first && cell(line[2]) == first;
     });

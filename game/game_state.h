@@ -5,9 +5,11 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "cells.h"
 #include "question_bank.h"
 
 namespace kletochka {
@@ -33,11 +35,11 @@ struct Placement {
 };
 
 // All mutable state of a game and the rules that change it. Nothing here shows
-// or plays anything; the window calls the steps in the order it needs and
-// updates the screen in between.
+// or plays anything; where the window's work falls between two steps of an
+// operation, the operation takes it as a callback and runs it at that point.
 class GameState {
 public:
-    static constexpr int kCells = 9;
+    static constexpr int kCells = kBoardCells;
     using BoardCells = std::array<CellOwner, kCells>;
     using RoundQuestions = std::array<QuestionRecord, kCells>;
 
@@ -60,34 +62,40 @@ public:
     void InitGame(QuestionBank& bank, const std::filesystem::path& bankPath = kDefaultBankFile);
     void ResetBoard();
 
-    // Starting round k: OpenAnswers(), then TakeRoundQuestions(bank, k), then ResetBoard().
-    void OpenAnswers() { m_answerOpen = true; }
-    void TakeRoundQuestions(const QuestionBank& bank, int k);  // 1 <= k <= 7
-    void StartRound(const QuestionBank& bank, int k);          // all three steps
+    // Starts round 1 <= k <= 7: opens the answers, runs `between`, then copies the
+    // round's nine questions and empties the board. When `between` throws, the
+    // answers stay open and the old round and board stay as they were.
+    void StartRound(const QuestionBank& bank, int k, const std::function<void()>& between = {});
 
     void ChooseSide(Team side) { m_side = side; }
 
-    // Choosing cell n: ChooseCellOpen(n) refuses an occupied cell and otherwise
-    // opens the answers; TakeCell(n) then makes it current and gives its question.
-    bool ChooseCellOpen(int n);
-    const QuestionRecord& TakeCell(int n);
-    const QuestionRecord* ChooseCell(int n);  // both steps; null when refused
+    // Chooses cell 1 <= n <= 9 and gives its question; null, with nothing
+    // changed and `click` not run, when the cell is taken. Otherwise the answers
+    // open and `click` runs: cells 3 to 9 become current before it, cells 1 and
+    // 2 after it, so a failing click leaves cell 1 or 2 not chosen.
+    const QuestionRecord* ChooseCell(int n, const std::function<void()>& click = {});
 
     // Returns whether the choice was taken (only while answers are open).
     bool ChooseAnswer(int i);
 
     // Confirming: ConfirmJudge() closes the answers and tells whether the chosen
     // answer is right; ConfirmMark(right) writes the mark; CheckLines() tests
-    // the lines. With no cell chosen yet there is nothing to judge: nullopt and
-    // no change.
+    // the lines. With no cell chosen yet there is nothing to judge or mark:
+    // nullopt and no change.
     std::optional<bool> ConfirmJudge();
-    Placement ConfirmMark(bool right);
+    std::optional<Placement> ConfirmMark(bool right);
 
     // True when some row, column or diagonal holds three equal marks.
     bool CheckLines() const;
 
 private:
-    BoardCells m_board{};  // all 0 until InitGame
+    static constexpr BoardCells EmptyBoard() {
+        BoardCells board{};
+        board.fill(kEmptyCell);
+        return board;
+    }
+
+    BoardCells m_board = EmptyBoard();
     Team m_side = Team::Noughts;
     int m_currentCell = 0;
     int m_chosenAnswer = 0;

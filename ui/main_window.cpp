@@ -20,16 +20,13 @@
 namespace kletochka {
 
 TfrmMAin::TfrmMAin(WindowPlatform platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      mp(*platform.sound),
-      OpenDialog(*platform.dialog),
-      m_platform(std::move(platform)) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_platform(std::move(platform)) {
     CreateComponents();
     ConnectHandlers();
     // The player opens its file by itself while the window is made. A missing
     // file is shown like any other error rather than ending the program.
     try {
-        mp.open(QStringLiteral("click.wav"));
+        mp().open(QStringLiteral("click.wav"));
     } catch (const std::exception& error) {
         Application::ReportError(error);
     }
@@ -87,13 +84,13 @@ QString TfrmMAin::ExeDir() const {
 }
 
 void TfrmMAin::setOpacity(int alpha) {
-    m_opacity = qBound(0, alpha, 255);
-    setWindowOpacity(m_opacity / 255.0);
+    m_opacity = qBound(0, alpha, kOpaque);
+    ShowWindowOpacity(*this, m_opacity);
 }
 
 void TfrmMAin::PlayCue(const QString& path) {
-    mp.open(path);
-    mp.play();
+    mp().open(path);
+    mp().play();
 }
 
 void TfrmMAin::Click() {
@@ -121,7 +118,7 @@ void TfrmMAin::ClearAnswers() {
 }
 
 void TfrmMAin::FormCreate() {
-    OpenDialog.setInitialDir(ExeDir());
+    OpenDialog().setInitialDir(ExeDir());
     m_game.InitGame(m_bank);
     setWindowTitle(QString::fromUtf8(m_game.TitleText()));
 }
@@ -134,30 +131,35 @@ void TfrmMAin::FormPaint() {
 
 void TfrmMAin::RoundClick(int k) {
     roundButton(k)->setEnabled(false);
-    m_game.OpenAnswers();
+    // Each round has its own order around the click: rounds 2 and 3 click before
+    // naming the round, and round 1 clears the question straight after its click
+    // where the others clear it last.
+    const bool clickFirst = k == 2 || k == 3;
+    const bool clearAfterClick = k == 1;
     const QString title = QString::fromUtf8(m_game.TitleText()) + RoundName(k);
-    // Rounds 2 and 3 sound their click before the bands change.
-    if (k == 2 || k == 3) {
-        Click();
-        lblHod->setText({});
-        lbl->setText(title);
-    } else {
-        lbl->setText(title);
-        lblHod->setText({});
-        Click();
-    }
-    if (k == 1) {
+    m_game.StartRound(m_bank, k, [&] {
+        if (clickFirst) {
+            Click();
+            lblHod->setText({});
+            lbl->setText(title);
+        } else {
+            lbl->setText(title);
+            lblHod->setText({});
+            Click();
+        }
+        if (clearAfterClick) {
+            ClearAnswers();
+        }
+        for (int n = 1; n <= GameState::kCells; ++n) {
+            cellButton(n)->setText(CellCaption(n));
+        }
+        for (int n = 1; n <= GameState::kCells; ++n) {
+            SetCellPicture(n, QStringLiteral("empty.bmp"));
+        }
+    });
+    if (!clearAfterClick) {
         ClearAnswers();
     }
-    for (int n = 1; n <= GameState::kCells; ++n) {
-        cellButton(n)->setText(CellLetter(n));
-    }
-    for (int n = 1; n <= GameState::kCells; ++n) {
-        SetCellPicture(n, QStringLiteral("empty.bmp"));
-    }
-    m_game.TakeRoundQuestions(m_bank, k);
-    m_game.ResetBoard();
-    ClearAnswers();
 }
 
 void TfrmMAin::SideClick(Team side) {
@@ -168,16 +170,9 @@ void TfrmMAin::SideClick(Team side) {
 }
 
 void TfrmMAin::CellClick(int n) {
-    if (!m_game.ChooseCellOpen(n)) {
+    const QuestionRecord* question = m_game.ChooseCell(n, [this] { Click(); });
+    if (!question) {
         return;
-    }
-    // Cells 3 to 9 become current before their click, cells 1 and 2 after it.
-    if (n >= 3) {
-        m_game.TakeCell(n);
-        Click();
-    } else {
-        Click();
-        m_game.TakeCell(n);
     }
     for (Team team : {Team::Crosses, Team::Noughts}) {
         for (Label* label : answerLabels(team)) {
@@ -185,11 +180,10 @@ void TfrmMAin::CellClick(int n) {
             label->setBold(false);
         }
     }
-    const QuestionRecord& question = m_game.roundQuestion(n);
-    lblQuestion->setText(DisplayText(question.question));
+    lblQuestion->setText(DisplayText(question->question));
     const auto labels = answerLabels(m_game.Side());
     for (int i = 1; i <= 3; ++i) {
-        labels[static_cast<std::size_t>(i - 1)]->setText(DisplayText(question.answer(i)));
+        labels[static_cast<std::size_t>(i - 1)]->setText(DisplayText(question->answer(i)));
     }
 }
 
@@ -210,7 +204,8 @@ void TfrmMAin::Button9Click() {
         return;  // no cell chosen yet: nothing to judge
     }
     PlayCue(BesideExecutable(ExeDir(), *right ? QStringLiteral("good.wav") : QStringLiteral("bad.wav")));
-    const Placement placed = m_game.ConfirmMark(*right);
+    // A cell was judged, so there is one to mark.
+    const Placement placed = *m_game.ConfirmMark(*right);
     cellButton(placed.cell)->setText({});
     SetCellPicture(placed.cell, placed.mark == kCross ? QStringLiteral("cross.bmp") : QStringLiteral("zero.bmp"));
     if (m_game.CheckLines()) {
@@ -220,20 +215,24 @@ void TfrmMAin::Button9Click() {
 
 void TfrmMAin::SpeedButton12Click() {
     Click();
-    TimerStop->start();
+    // Starting a running timer again would put its next tick back: a second
+    // press only clicks.
+    if (!TimerStop->isActive()) {
+        TimerStop->start();
+    }
 }
 
 void TfrmMAin::TimerStopTimer() {
-    if (opacity() <= 10) {
+    if (opacity() <= kFadeStep) {
         m_platform.terminate();
     } else {
-        setOpacity(opacity() - 10);
+        setOpacity(opacity() - kFadeStep);
     }
 }
 
 void TfrmMAin::SpeedButton13Click() {
     Click();
-    const std::optional<QString> path = OpenDialog.exec(this);
+    const std::optional<QString> path = OpenDialog().exec(this);
     if (path) {
         LoadQuestionBank(m_bank, QFile::encodeName(*path).toStdString());
     }

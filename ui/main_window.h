@@ -12,6 +12,7 @@
 #include "game_state.h"
 #include "question_bank.h"
 #include "question_file_dialog.h"
+#include "window_opacity.h"
 
 class QPushButton;
 class QScrollArea;
@@ -51,7 +52,7 @@ public:
 
     const GameState& game() const { return m_game; }
     const QuestionBank& bank() const { return m_bank; }
-    // 0 (invisible) .. 255 (opaque)
+    // 0 (invisible) .. kOpaque
     int opacity() const { return m_opacity; }
     void setOpacity(int alpha);
     QString ExeDir() const;
@@ -99,8 +100,9 @@ public:
     PictureButton* SpeedButton11;
     QPushButton* Button9;
     QTimer* TimerStop;
-    CuePlayer& mp;
-    QuestionFileDialog& OpenDialog;
+    // The sound player and the file dialog belong to the platform the window was given.
+    CuePlayer& mp() const { return *m_platform.sound; }
+    QuestionFileDialog& OpenDialog() const { return *m_platform.dialog; }
 
     // Handlers.
     void FormCreate();
@@ -157,7 +159,7 @@ private:
     WindowPlatform m_platform;
     QuestionBank m_bank;
     GameState m_game;
-    int m_opacity = 255;
+    int m_opacity = kOpaque;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_surface = nullptr;
     std::array<PictureButton*, GameState::kCells> m_cells{};

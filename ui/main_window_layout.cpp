@@ -27,8 +27,7 @@ namespace kletochka {
 namespace {
 
 struct LabelStyle {
-    int pixelHeight;
-    bool bold;
+    QFont font;
     QRgb text;
     Qt::Alignment alignment;
     std::optional<QRgb> background;  // none: transparent
@@ -38,7 +37,7 @@ Label* MakeLabel(QWidget* parent, const char* name, QRect geometry, const LabelS
                  const QString& text = {}) {
     auto* label = new Label(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(ArialFont(style.pixelHeight, style.bold));
+    label->setFont(style.font);
     label->setTextColor(QColor(style.text));
     label->setAlignment(style.alignment);
     label->setTransparent(!style.background);
@@ -73,9 +72,6 @@ QPushButton* MakePushButton(QWidget* parent, const char* name, QRect geometry, c
     return button;
 }
 
-const LabelStyle kAnswerStyle{32, false, colors::clNavy, Qt::AlignLeft, colors::clBtnFace};
-const LabelStyle kLetterStyle{32, true, colors::clRed, Qt::AlignLeft, colors::clBtnFace};
-
 }  // namespace
 
 void TfrmMAin::CreateComponents() {
@@ -87,6 +83,9 @@ void TfrmMAin::CreateComponents() {
 
     m_scroll = new QScrollArea(this);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    // Only the push buttons take the focus: the scroll area is no tab stop, and
+    // a click on the surface leaves the focus where it was.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->setWidgetResizable(true);
     m_surface = new QWidget;
     m_surface->setObjectName(QStringLiteral("surface"));
@@ -101,30 +100,34 @@ void TfrmMAin::CreateComponents() {
     layout->addWidget(m_scroll);
     QWidget* s = m_surface;
 
-    lbl = MakeLabel(s, "lbl", {0, 0, kLayoutWidth, 49},
-                    {40, true, colors::clGradientActiveCaption, Qt::AlignHCenter, colors::clBtnText},
-                    QString::fromUtf8(kGameTitle));
-    lblQuestion = MakeLabel(s, "lblQuestion", {0, 176, 1017, 37},
-                            {32, true, colors::clNavy, Qt::AlignHCenter, std::nullopt});
+    const LabelStyle answerStyle{AnswerFont(), colors::clNavy, Qt::AlignLeft, colors::clBtnFace};
+    const LabelStyle letterStyle{ArialFont(32, true), colors::clRed, Qt::AlignLeft,
+                                 colors::clBtnFace};
+    lbl = MakeLabel(
+        s, "lbl", {0, 0, kLayoutWidth, 49},
+        {ArialFont(40, true), colors::clGradientActiveCaption, Qt::AlignHCenter, colors::clBtnText},
+        QString::fromUtf8(kGameTitle));
+    lblQuestion = MakeLabel(s, "lblQuestion", {0, 176, kQuestionWidth, 37},
+                            {QuestionFont(), colors::clNavy, Qt::AlignHCenter, std::nullopt});
     SpeedButton1 = MakePictureButton(s, "SpeedButton1", {8, 232, 73, 73}, QStringLiteral(":/crosses.bmp"));
     SpeedButton2 = MakePictureButton(s, "SpeedButton2", {936, 232, 73, 73}, QStringLiteral(":/noughts.bmp"));
-    lblcrossA = MakeLabel(s, "lblcrossA", {48, 312, 273, 36}, kAnswerStyle);
-    lblcrossB = MakeLabel(s, "lblcrossB", {48, 384, 273, 36}, kAnswerStyle);
-    lblcrossC = MakeLabel(s, "lblcrossC", {48, 456, 273, 36}, kAnswerStyle);
-    lblZeroA = MakeLabel(s, "lblZeroA", {704, 312, 273, 36}, kAnswerStyle);
-    lblZeroB = MakeLabel(s, "lblZeroB", {704, 384, 273, 36}, kAnswerStyle);
-    lblZeroC = MakeLabel(s, "lblZeroC", {704, 456, 273, 36}, kAnswerStyle);
-    Label2 = MakeLabel(s, "Label2", {8, 312, 0, 0}, kLetterStyle, QStringLiteral("A"));
-    Label3 = MakeLabel(s, "Label3", {8, 384, 0, 0}, kLetterStyle, QStringLiteral("B"));
-    Label4 = MakeLabel(s, "Label4", {984, 312, 0, 0}, kLetterStyle, QStringLiteral("A"));
-    Label5 = MakeLabel(s, "Label5", {8, 456, 0, 0}, kLetterStyle, QStringLiteral("C"));
-    Label6 = MakeLabel(s, "Label6", {984, 376, 0, 0}, kLetterStyle, QStringLiteral("B"));
-    Label7 = MakeLabel(s, "Label7", {984, 456, 0, 0}, kLetterStyle, QStringLiteral("C"));
+    lblcrossA = MakeLabel(s, "lblcrossA", {48, 312, kAnswerWidth, 36}, answerStyle);
+    lblcrossB = MakeLabel(s, "lblcrossB", {48, 384, kAnswerWidth, 36}, answerStyle);
+    lblcrossC = MakeLabel(s, "lblcrossC", {48, 456, kAnswerWidth, 36}, answerStyle);
+    lblZeroA = MakeLabel(s, "lblZeroA", {704, 312, kAnswerWidth, 36}, answerStyle);
+    lblZeroB = MakeLabel(s, "lblZeroB", {704, 384, kAnswerWidth, 36}, answerStyle);
+    lblZeroC = MakeLabel(s, "lblZeroC", {704, 456, kAnswerWidth, 36}, answerStyle);
+    Label2 = MakeLabel(s, "Label2", {8, 312, 0, 0}, letterStyle, QStringLiteral("A"));
+    Label3 = MakeLabel(s, "Label3", {8, 384, 0, 0}, letterStyle, QStringLiteral("B"));
+    Label4 = MakeLabel(s, "Label4", {984, 312, 0, 0}, letterStyle, QStringLiteral("A"));
+    Label5 = MakeLabel(s, "Label5", {8, 456, 0, 0}, letterStyle, QStringLiteral("C"));
+    Label6 = MakeLabel(s, "Label6", {984, 376, 0, 0}, letterStyle, QStringLiteral("B"));
+    Label7 = MakeLabel(s, "Label7", {984, 456, 0, 0}, letterStyle, QStringLiteral("C"));
     for (Label* letter : {Label2, Label3, Label4, Label5, Label6, Label7}) {
         letter->adjustToText();
     }
     lblHod = MakeLabel(s, "lblHod", {0, 48, 1025, 41},
-                       {32, true, colors::clLime, Qt::AlignHCenter, colors::clBlack});
+                       {ArialFont(32, true), colors::clLime, Qt::AlignHCenter, colors::clBlack});
     SpeedButton12 = MakePictureButton(s, "SpeedButton12", {952, 680, 57, 57}, QStringLiteral(":/stop.bmp"));
     SpeedButton13 = MakePictureButton(s, "SpeedButton13", {8, 680, 65, 65}, QStringLiteral(":/folder.bmp"));
 
@@ -150,7 +153,7 @@ void TfrmMAin::CreateComponents() {
         const int column = (n - 1) % 3;
         PictureButton* cell = MakePictureButton(Panel1, cellNames[n - 1],
                                                 {8 + 120 * column, 8 + 120 * row, 113, 113});
-        cell->setText(CellLetter(n));
+        cell->setText(CellCaption(n));
         cell->setFont(ArialFont(40, true));
         QPalette palette = cell->palette();
         palette.setColor(QPalette::ButtonText, QColor(colors::clBackground));
@@ -166,7 +169,7 @@ void TfrmMAin::CreateComponents() {
 
     TimerStop = new QTimer(this);
     TimerStop->setObjectName(QStringLiteral("TimerStop"));
-    TimerStop->setInterval(100);
+    TimerStop->setInterval(kFadeTick);
 
     // Tab order: the round buttons, then confirm; nothing else takes the focus.
     QWidget* previous = Button2;

@@ -4,10 +4,15 @@
 
 #include <QString>
 
+#include "cells.h"
+
 namespace kletochka {
 
-// The letter of board cell 1 <= n <= 9: "А" … "И".
-inline QString CellLetter(int n) { return QString(QChar(0x0410 + (n - 1))); }
+// The caption of board cell 1 <= n <= 9: its letter.
+inline QString CellCaption(int n) {
+    const std::string_view letter = CellLetter(n);
+    return QString::fromUtf8(letter.data(), static_cast<qsizetype>(letter.size()));
+}
 
 // What round 1 <= k <= 7 appends to the title.
 QString RoundName(int k);

@@ -13,7 +13,7 @@
 #include "question_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace kletochka::qbtool;
+    using namespace kletochka::authoring;
     const QuestionTable table = ReadQuestionTable({reinterpret_cast<const char*>(data), size});
     for (const Problem& problem : table.problems.kept()) {
         static_cast<void>(FormatProblem(problem));

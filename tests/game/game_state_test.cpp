@@ -2,9 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <set>
+#include <stdexcept>
+#include <string>
 
 #include "bank_files.h"
+#include "cells.h"
 #include "error.h"
 #include "game_state.h"
 #include "temp_dir.h"
@@ -47,7 +52,10 @@ TEST(GameStateStart, InitGameLoadsTheDefaultBankEmptiesBoardAndSetsTitle) {
     test::WriteFile(dir / "default.qb", BankBytes(NumberedRecords()));
     QuestionBank bank;
     GameState game;
-    EXPECT_EQ(game.Board()[0], 0);  // zero bytes before start-up
+    // Before start-up no cell belongs to either team.
+    for (CellOwner c : game.Board())
+        EXPECT_EQ(c, kEmptyCell);
+    EXPECT_EQ(game.CurrentCell(), 0);
     game.InitGame(bank, dir / "default.qb");
     EXPECT_EQ(bank.record(5).question.view(), "Q5");
     for (CellOwner c : game.Board()) EXPECT_EQ(c, kEmptyCell);
@@ -136,15 +144,15 @@ TEST_F(GameStateTest, ConfirmingTwiceRejudgesWithTheCurrentSide) {
     EXPECT_EQ(game.cell(7), kCross);
     game.ChooseSide(Team::Noughts);
     EXPECT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
-    const Placement p = game.ConfirmMark(true);
-    EXPECT_EQ(p.cell, 7);
-    EXPECT_EQ(p.mark, kNought);
+    const std::optional<Placement> p = game.ConfirmMark(true);
+    ASSERT_TRUE(p.has_value());
+    EXPECT_EQ(p->cell, 7);
+    EXPECT_EQ(p->mark, kNought);
     EXPECT_EQ(game.cell(7), kNought);
 }
 
 TEST_F(GameStateTest, NoAnswerEverChosenIsRightOnlyForCorrectNumberZero) {
     GameState fresh;  // empty round: every correct number is 0
-    fresh.ResetBoard();
     fresh.ChooseCell(3);
     EXPECT_EQ(fresh.ConfirmJudge(), std::optional<bool>(true));
     game.ChooseCell(3);
@@ -155,7 +163,10 @@ TEST_F(GameStateTest, ConfirmWithNoCellChosenDoesNothing) {
     EXPECT_TRUE(game.AnswerOpen());
     EXPECT_EQ(game.ConfirmJudge(), std::nullopt);
     EXPECT_TRUE(game.AnswerOpen());
-    for (CellOwner c : game.Board()) EXPECT_EQ(c, kEmptyCell);
+    EXPECT_FALSE(game.ConfirmMark(true).has_value());
+    EXPECT_FALSE(game.ConfirmMark(false).has_value());
+    for (CellOwner c : game.Board())
+        EXPECT_EQ(c, kEmptyCell);
 }
 
 TEST_F(GameStateTest, NewRoundJudgesTheOldCurrentCellAgainstTheNewRecord) {
@@ -164,13 +175,29 @@ TEST_F(GameStateTest, NewRoundJudgesTheOldCurrentCellAgainstTheNewRecord) {
     EXPECT_EQ(game.cell(6), kEmptyCell);
     game.ChooseAnswer(RightAnswer(2, 6));
     EXPECT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
-    EXPECT_EQ(game.ConfirmMark(true).cell, 6);
+    EXPECT_EQ(game.ConfirmMark(true).value().cell, 6);
+}
+
+// The lines are every straight run of three on the 3x3 board, each once.
+TEST(Lines, AreTheRowsColumnsAndDiagonalsOfTheBoard) {
+    std::set<std::set<int>> distinct;
+    for (const Line& line : kLines) {
+        const auto row = [](int n) { return (n - 1) / 3; };
+        const auto column = [](int n) { return (n - 1) % 3; };
+        const int dRow = row(line[1]) - row(line[0]);
+        const int dColumn = column(line[1]) - column(line[0]);
+        EXPECT_TRUE(dRow != 0 || dColumn != 0);
+        EXPECT_LE(std::abs(dRow), 1);
+        EXPECT_LE(std::abs(dColumn), 1);
+        EXPECT_EQ(row(line[2]) - row(line[1]), dRow);
+        EXPECT_EQ(column(line[2]) - column(line[1]), dColumn);
+        distinct.insert({line.begin(), line.end()});
+    }
+    EXPECT_EQ(distinct.size(), 8U);
 }
 
 TEST_F(GameStateTest, EveryLineCountsForBothMarksAndNothingElseDoes) {
-    const int lines[8][3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 4, 7},
-                             {2, 5, 8}, {3, 6, 9}, {1, 5, 9}, {3, 5, 7}};
-    for (const auto& line : lines) {
+    for (const Line& line : kLines) {
         for (Team side : {Team::Crosses, Team::Noughts}) {
             game.ResetBoard();
             for (int i = 0; i < 3; ++i) {
@@ -197,15 +224,72 @@ TEST_F(GameStateTest, EveryLineCountsForBothMarksAndNothingElseDoes) {
 }
 
 TEST_F(GameStateTest, CompleteLineStaysCompleteUntilBroken) {
-    for (int n : {3, 5, 7}) Turn(Team::Noughts, n, RightAnswer(1, n));
-    EXPECT_TRUE(game.CheckLines());
-    // Marking another cell still reports the line.
-    EXPECT_TRUE(Turn(Team::Crosses, 1, RightAnswer(1, 1)));
-    // Re-judging the middle cell for the crosses breaks the diagonal.
-    game.ChooseSide(Team::Crosses);
-    game.TakeCell(5);
+    for (int n : {3, 7})
+        Turn(Team::Noughts, n, RightAnswer(1, n));
+    EXPECT_FALSE(Turn(Team::Crosses, 1, RightAnswer(1, 1)));
+    EXPECT_TRUE(Turn(Team::Noughts, 5, RightAnswer(1, 5)));
+    // Confirming again for the noughts keeps the line; for the crosses it breaks it.
+    ASSERT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
     game.ConfirmMark(true);
+    EXPECT_TRUE(game.CheckLines());
+    game.ChooseSide(Team::Crosses);
+    ASSERT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
+    game.ConfirmMark(true);
+    EXPECT_EQ(game.cell(5), kCross);
     EXPECT_FALSE(game.CheckLines());
+}
+
+// The window's work runs inside an operation; what it throws leaves the steps
+// before it done and the steps after it undone.
+TEST_F(GameStateTest, RoundStartRunsTheWindowsWorkBetweenOpeningAndTakingTheQuestions) {
+    Turn(Team::Crosses, 4, RightAnswer(1, 4));
+    ASSERT_FALSE(game.AnswerOpen());
+    bool ran = false;
+    game.StartRound(bank, 2, [&] {
+        ran = true;
+        EXPECT_TRUE(game.AnswerOpen());
+        EXPECT_EQ(game.roundQuestion(1).question.view(), "Q1");
+        EXPECT_EQ(game.cell(4), kCross);
+    });
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(game.roundQuestion(1).question.view(), "Q10");
+    EXPECT_EQ(game.cell(4), kEmptyCell);
+
+    Turn(Team::Crosses, 4, RightAnswer(2, 4));
+    EXPECT_THROW(game.StartRound(bank, 3, [] { throw std::runtime_error("no click"); }),
+                 std::runtime_error);
+    EXPECT_TRUE(game.AnswerOpen());
+    EXPECT_EQ(game.roundQuestion(1).question.view(), "Q10");
+    EXPECT_EQ(game.cell(4), kCross);
+}
+
+TEST_F(GameStateTest, CellsThreeToNineAreCurrentBeforeTheClickOneAndTwoAfter) {
+    for (int n = 1; n <= GameState::kCells; ++n) {
+        game.ConfirmJudge();  // closes the answers
+        const int before = game.CurrentCell();
+        int seen = -1;
+        const QuestionRecord* question = game.ChooseCell(n, [&] {
+            seen = game.CurrentCell();
+            EXPECT_TRUE(game.AnswerOpen());
+        });
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(question->question.view(), "Q" + std::to_string(n));
+        EXPECT_EQ(seen, n >= 3 ? n : before) << "cell " << n;
+        EXPECT_EQ(game.CurrentCell(), n);
+    }
+    // A click that fails ends the choice where it stood.
+    game.ChooseCell(5);
+    const auto failing = [] { throw std::runtime_error("no click"); };
+    EXPECT_THROW(game.ChooseCell(2, failing), std::runtime_error);
+    EXPECT_EQ(game.CurrentCell(), 5);
+    EXPECT_THROW(game.ChooseCell(3, failing), std::runtime_error);
+    EXPECT_EQ(game.CurrentCell(), 3);
+    // A taken cell plays nothing.
+    Turn(Team::Noughts, 6, RightAnswer(1, 6));
+    bool clicked = false;
+    EXPECT_EQ(game.ChooseCell(6, [&] { clicked = true; }), nullptr);
+    EXPECT_FALSE(clicked);
+    EXPECT_FALSE(game.AnswerOpen());
 }
 
 }  // namespace

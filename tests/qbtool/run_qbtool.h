@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "param_name.h"
+
 namespace kletochka::test {
 
 struct QbtoolRun {
@@ -18,14 +20,6 @@ struct QbtoolRun {
 
 // Runs qbtool in this process with the given arguments (after the program name).
 QbtoolRun RunQbtoolWith(const std::vector<std::string>& args);
-
-// Names a table-driven case after its `name` member.
-struct ParamName {
-    template <class Case>
-    std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
-        return info.param.name;
-    }
-};
 
 // The names of the files in a folder, sorted.
 std::vector<std::string> FileNames(const std::filesystem::path& folder);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include <cerrno>
 #include <cstring>
 
 #include "bank_files.h"
@@ -28,6 +29,7 @@ struct BadFile {
     Put put;
     std::string bytes;
     const char* message;  // the box's text, "%1" for the folder; empty when the file loads
+    int err = 0;          // when not 0, "%2" in message is the system's words for it
 };
 
 void PrintTo(const BadFile& bad, std::ostream* out) {
@@ -53,8 +55,10 @@ class BadFileTest : public test::WindowTest, public ::testing::WithParamInterfac
     QStringList Box(const BadFile& bad) {
         if (*bad.message == '\0')
             return {};
-        const QString text =
+        QString text =
             QString::fromUtf8(bad.message).arg(QString::fromStdString(dir.path().string()));
+        if (bad.err != 0)
+            text = text.arg(test::SystemMessage(bad.err));
         return {QApplication::applicationDisplayName() + "|" + text};
     }
 };
@@ -210,12 +214,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "empty.bmp",
                 Put::Nothing,
                 {},
-                "Cannot open file \"%1/empty.bmp\". No such file or directory."},
+                "Cannot open file \"%1/empty.bmp\". %2.",
+                ENOENT},
         BadFile{"folder",
                 "empty.bmp",
                 Put::Folder,
                 {},
-                "Cannot open file \"%1/empty.bmp\". Is a directory."},
+                "Cannot open file \"%1/empty.bmp\". %2.",
+                EISDIR},
         BadFile{"empty", "empty.bmp", Put::Bytes, {}, "Bitmap image is not valid."},
         BadFile{"text", "empty.bmp", Put::Bytes, "not a picture at all",
                 "Bitmap image is not valid."},

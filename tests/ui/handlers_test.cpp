@@ -3,6 +3,7 @@
 // Playing through the window with real clicks, fake sound and dialog.
 #include <QApplication>
 #include <QDir>
+#include <QProperty>
 #include <QPushButton>
 #include <QTimer>
 
@@ -48,7 +49,7 @@ protected:
 
 TEST_F(PlayTest, StartUpLoadsTheDefaultBankAndShowsTheEmptyBoard) {
     EXPECT_TRUE(Errors().isEmpty());
-    EXPECT_EQ(w().OpenDialog.initialDir(), QString::fromStdString((dir / "bin").string()));
+    EXPECT_EQ(w().OpenDialog().initialDir(), QString::fromStdString((dir / "bin").string()));
     EXPECT_EQ(w().bank().record(63).question.view(), "Q63");
     EXPECT_EQ(w().windowTitle(), "Турнир-клеточка");
     EXPECT_EQ(w().lblHod->text(), "");
@@ -208,22 +209,32 @@ TEST_F(PlayTest, OpeningAnotherBankTakesEffectAtTheNextRound) {
     EXPECT_EQ(w().bank().record(1).question.view(), "O1");
 }
 
-TEST_F(PlayTest, ExitFadesInTwentyFiveStepsAndEndsOnTheTwentySixthTick) {
+// A second press must not start the running timer again: that would put its
+// next tick back by up to a whole interval, and the program would end late.
+TEST_F(PlayTest, ExitFadesInTwentyFiveStepsAndEndsOnTheTwentySixthTickPressedTwiceOrNot) {
     Click(w().SpeedButton12);
     EXPECT_TRUE(w().TimerStop->isActive());
     EXPECT_EQ(sound->played(), QStringList{"click.wav"});
+    int startsAndStops = 0;
+    const QPropertyNotifier watch =
+        w().TimerStop->bindableActive().addNotifier([&] { ++startsAndStops; });
     for (int tick = 1; tick <= 25; ++tick) {
-        w().TimerStopTimer();
+        Tick();
         EXPECT_EQ(w().opacity(), 255 - 10 * tick);
+        if (tick == 5) {
+            // Clicks still work while fading; a second exit click only clicks.
+            sound->log.clear();
+            Click(w().SpeedButton12);
+            EXPECT_EQ(sound->played(), QStringList{"click.wav"});
+            EXPECT_EQ(startsAndStops, 0) << "the second press restarted the fade's timer";
+            Click(w().Button2);
+        }
     }
     EXPECT_EQ(w().opacity(), 5);
     EXPECT_EQ(terminations, 0);
-    // Clicks still work while fading; a second exit click only clicks.
-    Click(w().SpeedButton12);
-    Click(w().Button2);
-    EXPECT_EQ(w().opacity(), 5);
-    w().TimerStopTimer();
+    Tick();
     EXPECT_EQ(terminations, 1);
+    EXPECT_EQ(startsAndStops, 0);
 }
 
 // What a failing step leaves behind: the steps before it stay done.

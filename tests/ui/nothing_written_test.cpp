@@ -91,7 +91,7 @@ TEST_F(NothingWrittenTest, AWholeGameLeavesEveryFileAsItWas) {
     EXPECT_EQ(test::ShownErrors().size(), 1);  // the typed name that does not exist
     Click(w.SpeedButton12);
     for (int tick = 0; tick < 26; ++tick)
-        w.TimerStopTimer();
+        Tick();
     EXPECT_EQ(terminations, 1);
     window.reset();
 

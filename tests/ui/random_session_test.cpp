@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <map>
@@ -17,6 +18,7 @@
 #include <random>
 
 #include "bank_files.h"
+#include "cells.h"
 #include "label.h"
 #include "picture_button.h"
 #include "window_fixture.h"
@@ -153,8 +155,8 @@ std::optional<QString> RandomSessionTest::PictureError(const QString& name) cons
             return std::nullopt;
         case FileState::Missing:
             return "Cannot open file \"" +
-                   QString::fromStdString((dir / name.toStdString()).string()) +
-                   "\". No such file or directory.";
+                   QString::fromStdString((dir / name.toStdString()).string()) + "\". " +
+                   test::SystemMessage(ENOENT) + ".";
         case FileState::Garbage:
             return QStringLiteral("Bitmap image is not valid.");
     }
@@ -263,12 +265,10 @@ void RandomSessionTest::Step() {
             m_picture[index] = ColorOf(picture);
             GameState::BoardCells board = game.Board();
             board[index] = mark;
-            static constexpr int kLines[8][3] = {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6},
-                                                 {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {2, 4, 6}};
-            for (const auto& line : kLines) {
-                const CellOwner first = board[static_cast<std::size_t>(line[0])];
-                if (first != kEmptyCell && board[static_cast<std::size_t>(line[1])] == first &&
-                    board[static_cast<std::size_t>(line[2])] == first) {
+            const auto at = [&board](int n) { return board[static_cast<std::size_t>(n - 1)]; };
+            for (const Line& line : kLines) {
+                const CellOwner first = at(line[0]);
+                if (first != kEmptyCell && at(line[1]) == first && at(line[2]) == first) {
                     error = CueError("tada.wav");
                     break;
                 }
@@ -303,7 +303,7 @@ void RandomSessionTest::Step() {
             break;
         }
         case Action::Tick:
-            w().TimerStopTimer();
+            Tick();
             m_opacity -= 10;
             ++ticksDone;
             break;
@@ -386,8 +386,8 @@ void RandomSessionTest::RunSession(std::uint64_t seed, int clicks) {
     // The fade still ends the program on the tick after the last step.
     if (m_fading) {
         while (w().opacity() > 10)
-            w().TimerStopTimer();
-        w().TimerStopTimer();
+            Tick();
+        Tick();
         EXPECT_EQ(terminations, 1);
     }
 }

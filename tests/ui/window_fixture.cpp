@@ -2,8 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_fixture.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
+
+#include <cstring>
 
 #include "bank_files.h"
 #include "cell_bitmap.h"
@@ -11,6 +16,10 @@
 #include "pulse_cue_player.h"
 
 namespace kletochka::test {
+
+QString SystemMessage(int err) {
+    return QString::fromLocal8Bit(std::strerror(err));
+}
 
 QStringList& ShownErrors() {
     static QStringList errors;
@@ -61,6 +70,13 @@ TfrmMAin& WindowTest::Window() {
 
 void WindowTest::Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void WindowTest::Tick() {
+    QTimer* timer = Window().TimerStop;
+    ASSERT_TRUE(timer->isActive()) << "a tick of a stopped timer";
+    QTimerEvent tick(timer->timerId());
+    QCoreApplication::sendEvent(timer, &tick);
 }
 
 QColor WindowTest::CellPictureColor(int n) {

@@ -22,6 +22,10 @@ namespace kletochka::test {
 // Every error the application would have shown in its box: "caption|text".
 QStringList& ShownErrors();
 
+// The system's words for errno err in the language the tests run under, as a
+// box shows them for a file that cannot be opened.
+QString SystemMessage(int err);
+
 // Writes a solid bitmap of the given size and colour.
 void WriteBitmap(const std::filesystem::path& path, QColor color, QSize size = {40, 40});
 
@@ -49,6 +53,8 @@ protected:
     TfrmMAin& Window();
     // The real click, as the host's mouse gives it.
     void Click(QWidget* widget);
+    // One tick of TimerStop as the event loop delivers it; the timer must be running.
+    void Tick();
     // The colour a cell's picture was loaded in; invalid without a picture.
     QColor CellPictureColor(int n);
 

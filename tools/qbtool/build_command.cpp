@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "bank_loading.h"
 #include "commands.h"
 #include "file_io.h"
 #include "problem_report.h"
@@ -9,14 +10,17 @@ namespace kletochka::qbtool {
 
 namespace {
 
-const CommandInfo kBuild{"build", R"(Usage: qbtool build TABLE.csv -o BANK.qb
+const CommandInfo kBuild{"build",
+                         R"(Usage: qbtool build TABLE.csv -o BANK.qb
 
 Makes a question bank for the game from a table saved as CSV by a spreadsheet.
 The first row names the columns:
 
   round,cell,question,answer_a,answer_b,answer_c,correct
 
-then comes one row for each of the 63 questions: the round (1 to 7), the cell
+then comes one row for each of the )" +
+                             std::to_string(QuestionBank::kRecords) +
+                             R"( questions: the round (1 to 7), the cell
 (1 to 9, row by row from the top left: А Б В / Г Д Е / Ж З И), the question,
 its three answers, and the right answer as A, B or C (or 1, 2, 3).
 
@@ -24,7 +28,8 @@ its three answers, and the right answer as A, B or C (or 1, 2, 3).
   - Columns may be separated by commas or by semicolons.
   - The file may be UTF-8 (with or without a byte order mark) or Windows-1251,
     what Excel saves as "CSV" on a Russian system; qbtool says which it found.
-  - Texts are kept exactly as written, spaces included, up to 70 characters,
+  - Texts are kept exactly as written, spaces included, up to )" +
+                             std::to_string(ShortString::kCapacity) + R"( characters,
     in Russian and English letters, digits and common signs.
   - Empty texts are accepted, since a bank may hold them, but qbtool check
     lists them: check the table before the lesson. A row without its right
@@ -60,9 +65,9 @@ int RunBuild(const QStringList& args, Console& io) {
         io.err << "nothing written: fix the table and build again\n";
         return kFailure;
     }
-    ReplaceFile(target, {reinterpret_cast<const char*>(records->data()), sizeof *records});
+    WriteBank(target, *records);
     ReportEmptyTexts(*records, io.err);
-    io.err << "wrote 63 questions to " << target.string() << "\n";
+    io.err << "wrote " << QuestionBank::kRecords << " questions to " << target.string() << "\n";
     return kSuccess;
 }
 

@@ -2,22 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 
-#include "balance_check.h"
+#include "bank_check.h"
 #include "bank_loading.h"
 #include "commands.h"
 #include "file_io.h"
-#include "fit_check.h"
 #include "problem_report.h"
 #include "question_table.h"
-#include "record_check.h"
-#include "repeat_check.h"
-#include "table_columns.h"
 
 namespace kletochka::qbtool {
 
 namespace {
 
-const CommandInfo kCheck{"check", R"(Usage: qbtool check FILE
+const CommandInfo kCheck{"check",
+                         R"(Usage: qbtool check FILE
 
 Looks for everything that would go wrong in class, in a question bank (.qb)
 or in a question table (.csv), and lists each problem on its own line with
@@ -27,8 +24,11 @@ its round and cell:
   - an empty question or answer
   - a question or an answer too wide to fit on the screen
   - a "&" in a text (the game would hide it and underline the next letter)
-  - a text longer than 70 characters (in a bank made by another program)
-  - a file longer than a bank's 18144 bytes (the extra bytes are ignored)
+  - a text longer than )" + std::to_string(ShortString::kCapacity) +
+                             R"( characters (in a bank made by another program)
+  - a file longer than a bank's )" +
+                             std::to_string(QuestionBank::kFileSize) +
+                             R"( bytes (the extra bytes are ignored)
   - the same question asked twice
   - a round where one letter is the right answer more than 2 times in 3:
     a class soon learns to say that letter
@@ -79,20 +79,8 @@ std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path
     if (!records) {
         return std::nullopt;
     }
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec && size > QuestionBank::kFileSize) {
-        problems.add({0, 0, 0, "",
-                      "warning: the file has " + std::to_string(size) + " bytes, " +
-                          std::to_string(size - QuestionBank::kFileSize) +
-                          " more than a bank's 18144; the game ignores them"});
-    }
-    std::vector<PlacedRecord> placed;
-    for (int i = 1; i <= QuestionBank::kRecords; ++i) {
-        placed.push_back(
-            {0, RoundOf(i), CellOf(i), (*records)[static_cast<std::size_t>(i - 1)], {}});
-    }
-    return placed;
+    CheckFileSize(path, problems);
+    return PlaceBank(*records);
 }
 
 std::vector<PlacedRecord> TableRecords(const std::filesystem::path& path, const std::string& bytes,
@@ -100,14 +88,7 @@ std::vector<PlacedRecord> TableRecords(const std::filesystem::path& path, const 
     QuestionTable table = ReadQuestionTable(bytes);
     ReportReading(path, table, io.err);
     problems = table.problems;
-    std::vector<PlacedRecord> placed;
-    for (int i = 1; i <= QuestionBank::kRecords; ++i) {
-        const auto& entry = table.entries[static_cast<std::size_t>(i - 1)];
-        if (entry) {
-            placed.push_back({entry->line, RoundOf(i), CellOf(i), entry->record, entry->rejected});
-        }
-    }
-    return placed;
+    return PlaceTable(table);
 }
 
 }  // namespace
@@ -138,12 +119,7 @@ int RunCheck(const QStringList& args, Console& io) {
         io.err << "checking " << path.string() << " as a question table\n";
         records = TableRecords(path, bytes, problems, io);
     }
-    for (const PlacedRecord& placed : records) {
-        CheckRecord(placed, problems);
-        CheckFit(placed, problems);
-    }
-    CheckRepeats(records, problems);
-    const std::vector<std::string> shares = CheckAnswerBalance(records, problems);
+    const std::vector<std::string> shares = CheckQuestions(records, problems);
     ReportProblems(problems, ProblemList::kKept, io.out);
     io.out << "right answers in each round:\n";
     for (const std::string& line : shares) {

@@ -11,7 +11,12 @@
 #include <variant>
 #include <vector>
 
+namespace kletochka::authoring {}
+
 namespace kletochka::qbtool {
+
+// The commands are a front end of the library the question editor uses too.
+using namespace authoring;
 
 // Where a command writes: data to out, messages to err.
 struct Console {
@@ -29,7 +34,7 @@ enum class Output { None, Optional, Required };
 // What a command takes and tells about itself.
 struct CommandInfo {
     const char* name;
-    const char* help;                     // the whole --help text
+    std::string help;                     // the whole --help text
     int files;                            // how many file names it takes
     Output output;                        // whether it takes -o FILE
     std::vector<std::string> flags = {};  // names of its --options that take no value

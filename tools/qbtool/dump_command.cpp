@@ -9,14 +9,17 @@ namespace kletochka::qbtool {
 
 namespace {
 
-const CommandInfo kDump{"dump", R"(Usage: qbtool dump BANK.qb [-o TABLE.csv]
+const CommandInfo kDump{"dump",
+                        R"(Usage: qbtool dump BANK.qb [-o TABLE.csv]
 
 Turns a question bank (.qb) into a table that LibreOffice Calc or Excel can
 open: a first row naming the columns
 
   round,cell,question,answer_a,answer_b,answer_c,correct
 
-then one row for each of the 63 questions in the bank's order, with the texts
+then one row for each of the )" +
+                            std::to_string(QuestionBank::kRecords) +
+                            R"( questions in the bank's order, with the texts
 as the game shows them and the right answer as A, B or C. A right answer that
 is not 1, 2 or 3 is written as its number. Without -o the table is printed.
 
@@ -48,7 +51,8 @@ int RunDump(const QStringList& args, Console& io) {
         return kSuccess;
     }
     ReplaceFile(*a.output, table);
-    io.err << "wrote the 63 questions of " << bank.string() << " to " << a.output->string() << "\n";
+    io.err << "wrote the " << QuestionBank::kRecords << " questions of " << bank.string() << " to "
+           << a.output->string() << "\n";
     return kSuccess;
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "command_line.h"
 #include "problem.h"
 #include "question_table.h"
 

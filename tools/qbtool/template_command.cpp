@@ -12,7 +12,9 @@ const CommandInfo kTemplate{"template",
                             R"(Usage: qbtool template -o TABLE.csv [--semicolons] [--force]
 
 Writes an empty table of questions to fill in LibreOffice Calc or Excel: a
-first row naming the columns, then 63 rows with the round (1 to 7) and the
+first row naming the columns, then )" +
+                                std::to_string(QuestionBank::kRecords) +
+                                R"( rows with the round (1 to 7) and the
 cell (1 to 9) already filled in and everything else empty.
 
 How to make a bank:
@@ -57,8 +59,8 @@ int RunTemplate(const QStringList& args, Console& io) {
         return kFailure;
     }
     ReplaceFile(*a.output, EmptyTable(a.has("semicolons") ? ';' : ','));
-    io.err << "wrote an empty table of 63 questions to " << a.output->string()
-           << "; fill it in, then run qbtool check and qbtool build\n";
+    io.err << "wrote an empty table of " << QuestionBank::kRecords << " questions to "
+           << a.output->string() << "; fill it in, then run qbtool check and qbtool build\n";
     return kSuccess;
 }
 

@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "bank_document.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "display_text.h"
+#include "edit_commands.h"
+#include "host_sheet.h"
+#include "table_columns.h"
+#include "text_limit.h"
+
+namespace kletochka::editor {
+
+namespace {
+
+std::size_t Slot(int round, int cell) {
+    return static_cast<std::size_t>(authoring::RecordNumber(round, cell) - 1);
+}
+
+// The bank a table becomes is proposed beside it, under the same name.
+QString BankNameFor(const QString& table) {
+    const QFileInfo info(table);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".qb"));
+}
+
+}  // namespace
+
+BankDocument::BankDocument(QObject* parent) : QObject(parent) {
+    connect(&m_undo, &QUndoStack::cleanChanged, this, &BankDocument::updateModified);
+    m_problems.recheckAll(m_records);
+}
+
+const QuestionRecord& BankDocument::record(int round, int cell) const {
+    return m_records.at(Slot(round, cell));
+}
+
+QString BankDocument::text(int round, int cell, Field field) const {
+    return field == Field::Correct ? QString() : DisplayText(TextIn(record(round, cell), field));
+}
+
+int BankDocument::correct(int round, int cell) const {
+    return record(round, cell).correct();
+}
+
+bool BankDocument::setText(int round, int cell, Field field, const QString& text) {
+    if (field == Field::Correct || !MeasureText(text).fits()) {
+        return false;
+    }
+    const ShortString& before = TextIn(record(round, cell), field);
+    if (DisplayText(before) == text) {
+        return true;
+    }
+    ShortString after;
+    after.assign(*EncodeWindows1251(text));
+    m_undo.push(new SetTextCommand(*this, round, cell, field, before, after, m_typingRun));
+    return true;
+}
+
+void BankDocument::setCorrect(int round, int cell, int correct) {
+    const std::int32_t before = record(round, cell).correct();
+    if (before != correct) {
+        m_undo.push(new SetCorrectCommand(*this, round, cell, before, correct));
+    }
+    endTyping();
+}
+
+void BankDocument::endTyping() {
+    ++m_typingRun;
+}
+
+bool BankDocument::isModified() const {
+    return m_modified;
+}
+
+void BankDocument::newBank() {
+    m_problems.setFileProblems({});
+    replaceAll({}, {}, {}, false);
+}
+
+void BankDocument::open(const QString& path) {
+    if (IsTableName(path)) {
+        openTable(path);
+    } else {
+        openBank(path);
+    }
+}
+
+void BankDocument::openBank(const QString& path) {
+    const QuestionBank::Records records = ReadBankFile(path);
+    m_problems.setFileProblems(FileProblems(path));
+    replaceAll(records, path, path, false);
+}
+
+void BankDocument::openTable(const QString& path) {
+    const QuestionBank::Records records = ReadTableFile(path);
+    m_problems.setFileProblems({});
+    replaceAll(records, {}, BankNameFor(path), true);
+}
+
+void BankDocument::save() {
+    if (m_path.isEmpty()) {
+        throw Error(tr("The bank has no file yet: save it under a name first.").toStdString());
+    }
+    saveAs(m_path);
+}
+
+void BankDocument::saveAs(const QString& path) {
+    WriteBankFile(path, m_records);
+    // The file now holds the 63 records and nothing after them.
+    m_problems.setFileProblems({});
+    emit problemsChanged();
+    m_fromTable = false;
+    m_suggested = path;
+    endTyping();
+    setPath(path);
+    m_undo.setClean();
+    updateModified();
+}
+
+void BankDocument::exportTable(const QString& path, authoring::TableFlavour flavour) const {
+    WriteTableFile(path, m_records, flavour);
+}
+
+QString BankDocument::hostSheet(const QString& title) const {
+    return QString::fromStdString(authoring::HostSheet(m_records, title.toStdString()));
+}
+
+void BankDocument::storeText(int round, int cell, Field field, const ShortString& text) {
+    TextIn(m_records[Slot(round, cell)], field) = text;
+    m_problems.recheckRecord(m_records, round, cell);
+    emit textChanged(round, cell, field);
+    emit problemsChanged();
+}
+
+void BankDocument::storeCorrect(int round, int cell, int correct) {
+    m_records[Slot(round, cell)].setCorrect(correct);
+    m_problems.recheckRecord(m_records, round, cell);
+    emit correctChanged(round, cell);
+    emit problemsChanged();
+}
+
+void BankDocument::replaceAll(const QuestionBank::Records& records, const QString& path,
+                              const QString& suggested, bool fromTable) {
+    m_records = records;
+    m_suggested = suggested;
+    m_fromTable = fromTable;
+    endTyping();
+    m_undo.clear();
+    m_problems.recheckAll(m_records);
+    setPath(path);
+    emit bankReset();
+    emit problemsChanged();
+    updateModified();
+}
+
+void BankDocument::setPath(const QString& path) {
+    if (m_path != path) {
+        m_path = path;
+        emit filePathChanged(m_path);
+    }
+}
+
+void BankDocument::updateModified() {
+    const bool modified = m_fromTable || !m_undo.isClean();
+    if (modified != m_modified) {
+        m_modified = modified;
+        emit modifiedChanged(m_modified);
+    }
+}
+
+}  // namespace kletochka::editor

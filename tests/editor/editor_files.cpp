@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor_files.h"
+
+#include <QFile>
+
+#include "tables.h"
+
+namespace kletochka::test {
+
+QString QtPath(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+QuestionBank::Records RussianRecords() {
+    QuestionBank::Records records{};
+    for (int i = 1; i <= QuestionBank::kRecords; ++i) {
+        QuestionRecord& r = records[static_cast<std::size_t>(i - 1)];
+        const std::string n = std::to_string(i);
+        r.question.assign(Cp1251("Сколько стоит " + n + "? \"в кавычках\", с запятой; и €"));
+        r.answerA.assign(Cp1251("Ёж " + n));
+        r.answerB.assign(Cp1251(" пробел " + n + " "));
+        r.answerC.assign(Cp1251("Щ" + n));
+        r.setCorrect(1 + i % 3);
+    }
+    return records;
+}
+
+}  // namespace kletochka::test

@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The keyboard focus under real key presses and mouse clicks.
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include "bevel_panel.h"
+#include "label.h"
+#include "picture_button.h"
+#include "window_fixture.h"
+
+namespace kletochka {
+namespace {
+
+class FocusTest : public test::WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        TfrmMAin& w = Window();
+        w.resize(1280, 1024);
+        w.show();
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    }
+    TfrmMAin& w() { return *window; }
+    static QString NameOf(const QWidget* widget) {
+        return widget->metaObject()->className() + QStringLiteral(" ") + widget->objectName();
+    }
+    // What has the focus, by name, so that a failure says it.
+    static QString Focused() {
+        const QWidget* widget = QApplication::focusWidget();
+        return widget ? NameOf(widget) : QStringLiteral("nothing");
+    }
+    QList<QWidget*> PushButtons() {
+        return {w().Button2, w().Button3, w().Button4, w().Button5,
+                w().Button6, w().Button7, w().Button8, w().Button9};
+    }
+};
+
+TEST_F(FocusTest, OnlyTheEightPushButtonsCanTakeTheFocus) {
+    QStringList takers;
+    for (QWidget* widget : w().findChildren<QWidget*>()) {
+        if (widget->focusPolicy() != Qt::NoFocus && !PushButtons().contains(widget)) {
+            takers << NameOf(widget);
+        }
+    }
+    EXPECT_EQ(takers, QStringList{});
+}
+
+TEST_F(FocusTest, TabCyclesTheRoundsAndConfirmBothWays) {
+    w().Button2->setFocus();
+    const QList<QWidget*> order = PushButtons();
+    for (int i = 1; i <= order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(Focused(), NameOf(order[i % order.size()])) << "after Tab " << i;
+    }
+    for (int i = 1; i <= order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(Focused(), NameOf(order[(order.size() - i) % order.size()]))
+            << "after Shift+Tab " << i;
+    }
+}
+
+TEST_F(FocusTest, ClicksBesideThePushButtonsLeaveTheFocusWhereItWas) {
+    w().Button5->setFocus();
+    ASSERT_EQ(Focused(), NameOf(w().Button5));
+    const struct {
+        QWidget* widget;
+        QPoint at;  // null: the middle
+    } places[] = {
+        {w().SpeedButton7, {}},
+        {w().SpeedButton1, {}},
+        {w().SpeedButton2, {}},
+        {w().lblcrossA, {}},
+        {w().lblZeroC, {}},
+        {w().lblQuestion, {}},
+        {w().Label3, {}},
+        {w().lbl, {}},
+        {w().lblHod, {}},
+        {w().Panel1, {3, 3}},
+        {w().SpeedButton13, {}},
+        {w().surface(), {500, 700}},
+        {w().surface(), {1200, 900}},
+    };
+    for (const auto& place : places) {
+        const QPoint at = place.at.isNull() ? place.widget->rect().center() : place.at;
+        QTest::mouseClick(place.widget, Qt::LeftButton, {}, at);
+        EXPECT_EQ(Focused(), NameOf(w().Button5))
+            << "after a click on " << place.widget->objectName().toStdString();
+    }
+    // The focus still moves on from where it was.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(Focused(), NameOf(w().Button6));
+}
+
+}  // namespace
+}  // namespace kletochka

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace kletochka::authoring {
+
+// What sort of thing is wrong, for a program that treats some apart (the
+// editor warns before saving a bank with texts the class would not see whole).
+enum class ProblemKind {
+    Table,          // the file or a row of a table cannot be read as written
+    Overlong,       // a length byte above the field's capacity
+    Empty,          // an empty question or answer
+    Ampersand,      // a "&" the window would hide
+    NoRightAnswer,  // a right answer outside 1..3
+    TooWide,        // a text cut off on the screen
+    Repeat,         // the same question twice
+    Balance,        // one letter is the right answer too often in a round
+    FileSize,       // a bank file with bytes after its records
+};
+
+// Something wrong with a table or a bank, placed as precisely as is known.
+struct Problem {
+    int line = 0;       // line of the CSV file; 0 when not read from one
+    int round = 0;      // 1..7; 0 when not known
+    int cell = 0;       // 1..9; 0 when not known
+    std::string field;  // the column, e.g. "answer_b"; empty for a whole row or record
+    std::string text;
+    ProblemKind kind = ProblemKind::Table;
+};
+
+// "line 4, round 1, cell 3 (В), answer_b: text"
+std::string FormatProblem(const Problem& problem);
+
+// The board letter of cell 1..9 as the game shows it; "?" for any other number.
+std::string CellLetter(int cell);
+
+// Problems in the order found; keeps the first kKept so a huge junk file cannot eat the memory.
+class ProblemList {
+  public:
+    static constexpr std::size_t kKept = 1000;
+
+    void add(Problem problem);
+    const std::vector<Problem>& kept() const { return m_kept; }
+    std::size_t count() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+
+  private:
+    std::vector<Problem> m_kept;
+    std::size_t m_count = 0;
+};
+
+}  // namespace kletochka::authoring
