@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     panel->setFrameShape(QFrame::Panel);
     panel->setGeometry(8, 580, 800, 80);
 
-    kletochka::QuitAfterFirstPaintIfAsked(window);
+    kletochka::bench::QuitAfterFirstPaint(window);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         window.setGeometry(screen->geometry());
     }

@@ -6,13 +6,13 @@
 
 #include "cell_bitmap.h"
 #include "question_file_dialog.h"
-#include "sdl_cue_player.h"
+#include "pulse_cue_player.h"
 
 namespace kletochka {
 
 WindowPlatform RealPlatform() {
     WindowPlatform platform;
-    platform.sound = std::make_unique<SdlCuePlayer>();
+    platform.sound = std::make_unique<PulseCuePlayer>();
     platform.dialog = std::make_unique<QtQuestionFileDialog>();
     platform.executablePath = QCoreApplication::applicationFilePath();
     platform.loadBitmap = LoadCellBitmap;

@@ -6,7 +6,7 @@
 
 namespace kletochka {
 
-// The real machine: SDL sound, Qt's file dialog, bitmaps from disk, and the
+// The real machine: the sound server, Qt's file dialog, bitmaps from disk, and the
 // application's event loop to end.
 WindowPlatform RealPlatform();
 

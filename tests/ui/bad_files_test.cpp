@@ -125,7 +125,7 @@ TEST_F(BadBankTest, AllFFBankShowsSeventyLettersAndHasNoRightAnswer) {
     EXPECT_TRUE(test::ShownErrors().isEmpty());
 }
 
-// Sound files: the click beside the executable, played by SDL's player.
+// Sound files: the click beside the executable, played by the real player.
 class BadSoundTest : public BadFileTest {
   protected:
     void SetUp() override {
@@ -164,19 +164,19 @@ INSTANTIATE_TEST_SUITE_P(
     Matrix, BadSoundTest,
     ::testing::Values(
         BadFile{"missing", "bin/click.wav", Put::Nothing, {}, "Couldn't open %1/bin/click.wav."},
-        BadFile{
-            "empty", "bin/click.wav", Put::Bytes, {}, "Couldn't read first 4 bytes of audio data."},
+        BadFile{"empty", "bin/click.wav", Put::Bytes, {}, "Format not recognised."},
         BadFile{"text", "bin/click.wav", Put::Bytes, "this is not a sound\n",
-                "Unrecognized audio format."},
+                "Format not recognised."},
         BadFile{"dataCutShort", "bin/click.wav", Put::Bytes, test::Wave(100, 8820),
-                "Could not read data of WAVE data chunk."},
+                "The sound data is cut short."},
         BadFile{"headerOnly", "bin/click.wav", Put::Bytes, test::GoodWave().substr(0, 30),
-                "Unexpected end of WAVE file."},
+                "Error in WAV file. No 'data' chunk marker."},
         BadFile{"mpegInWave", "bin/click.wav", Put::Bytes, test::Wave(100, 200, 0x55),
-                "MPEG formats not supported."},
+                "Error in WAV/W64/RF64 file. Malformed 'fmt ' chunk."},
         BadFile{"unknownCodec", "bin/click.wav", Put::Bytes, test::Wave(100, 200, 0xFF),
-                "Unknown WAVE format tag: 0x00ff."},
-        BadFile{"ogg", "bin/click.wav", Put::Bytes, Ogg(), "Unrecognized audio format."}),
+                "Error in WAV/W64/RF64 file. Malformed 'fmt ' chunk."},
+        BadFile{"ogg", "bin/click.wav", Put::Bytes, Ogg(),
+                "File contains data in an unimplemented format."}),
     PrintName);
 
 // Cell pictures: "empty.bmp" in the working folder, loaded when round 1 starts.

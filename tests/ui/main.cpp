@@ -7,9 +7,8 @@
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    // Widget tests never need a display or a sound device, not even to be listed.
+    // Widget tests never need a display, not even to be listed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
     kletochka::Application app(argc, argv);
     kletochka::Application::setErrorPresenter([](const QString& text, const QString& caption) {
         kletochka::test::ShownErrors() << caption + "|" + text;

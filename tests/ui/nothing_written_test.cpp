@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A whole game, played with SDL's player and the real picture loader, leaves
+// A whole game, played with the real sound player and the real picture loader, leaves
 // the working folder and the program's folder exactly as they were.
 #include <QPushButton>
 

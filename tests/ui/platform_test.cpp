@@ -20,7 +20,7 @@
 #include "cell_bitmap.h"
 #include "media_files.h"
 #include "paths.h"
-#include "sdl_cue_player.h"
+#include "pulse_cue_player.h"
 #include "temp_dir.h"
 #include "window_errors.h"
 #include "window_fixture.h"
@@ -55,7 +55,7 @@ TEST(Paths, TitleIsTheNameCutAtTheFirstDotWithTheRestLowered) {
 class SoundPlayerTest : public ::testing::Test {
 protected:
     TempDir dir;
-    SdlCuePlayer player;
+    PulseCuePlayer player{PulseCuePlayer::Output::Silent};
 };
 
 TEST_F(SoundPlayerTest, GoodWaveLoadsAndPlaysAgainAndAgain) {

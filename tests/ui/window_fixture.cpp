@@ -13,7 +13,7 @@
 #include "bank_files.h"
 #include "cell_bitmap.h"
 #include "picture_button.h"
-#include "sdl_cue_player.h"
+#include "pulse_cue_player.h"
 
 namespace kletochka::test {
 
@@ -52,7 +52,7 @@ TfrmMAin& WindowTest::Window() {
     if (!window) {
         WindowPlatform platform;
         if (realSound) {
-            platform.sound = std::make_unique<SdlCuePlayer>();
+            platform.sound = std::make_unique<PulseCuePlayer>(PulseCuePlayer::Output::Silent);
         } else {
             sound = new FakeCuePlayer;
             sound->failing = soundsMissing;

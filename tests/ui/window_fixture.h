@@ -44,7 +44,7 @@ protected:
     FakeFileDialog* dialog = nullptr;
     int terminations = 0;
     QSet<QString> soundsMissing;  // the fake player cannot open these
-    bool realSound = false;       // SDL's player on the silent driver instead of the fake
+    bool realSound = false;       // the real player, silent, instead of the fake
     std::unique_ptr<TfrmMAin> window;
 
     void SetUp() override;

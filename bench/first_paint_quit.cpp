@@ -9,10 +9,26 @@
 
 #include <cstdio>
 #include <ctime>
+#include <fstream>
+#include <set>
+#include <string>
 
-namespace kletochka {
+namespace kletochka::bench {
 
 namespace {
+
+// The shared libraries the process has mapped, by file name.
+std::set<std::string> MappedLibraries() {
+    std::set<std::string> names;
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);) {
+        const std::size_t slash = line.rfind('/');
+        if (slash != std::string::npos && line.find(".so", slash) != std::string::npos) {
+            names.insert(line.substr(slash + 1));
+        }
+    }
+    return names;
+}
 
 // Watches the whole application: a widget of the window may paint before the window itself.
 class FirstPaintQuit : public QObject {
@@ -29,6 +45,12 @@ class FirstPaintQuit : public QObject {
                 timespec now{};
                 clock_gettime(CLOCK_MONOTONIC, &now);
                 std::printf("first-paint-ns %lld\n", now.tv_sec * 1000000000LL + now.tv_nsec);
+                const std::set<std::string> libraries = MappedLibraries();
+                std::printf("first-paint-libs %zu", libraries.size());
+                for (const std::string& name : libraries) {
+                    std::printf(" %s", name.c_str());
+                }
+                std::printf("\n");
                 std::fflush(stdout);
                 QCoreApplication::quit();
             });
@@ -43,10 +65,8 @@ class FirstPaintQuit : public QObject {
 
 }  // namespace
 
-void QuitAfterFirstPaintIfAsked(QWidget& window) {
-    if (qEnvironmentVariableIsSet("KLETOCHKA_QUIT_AFTER_FIRST_PAINT")) {
-        QCoreApplication::instance()->installEventFilter(new FirstPaintQuit(window));
-    }
+void QuitAfterFirstPaint(QWidget& window) {
+    QCoreApplication::instance()->installEventFilter(new FirstPaintQuit(window));
 }
 
-}  // namespace kletochka
+}  // namespace kletochka::bench

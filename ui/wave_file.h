@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace kletochka {
+
+// A whole cue in memory, ready to play: interleaved 16-bit stereo frames.
+struct Cue {
+    static constexpr int kChannels = 2;
+    int rate = 44100;
+    std::vector<std::int16_t> samples;
+
+    std::size_t bytes() const { return samples.size() * sizeof(std::int16_t); }
+};
+
+// Reads a wave file whole, of any sample format libsndfile reads, as stereo;
+// throws SoundError when it is missing, no wave file, or cut short.
+Cue LoadWaveFile(const QString& path);
+
+}  // namespace kletochka
