@@ -10,7 +10,7 @@ namespace kletochka {
 
 // An open file descriptor that is closed on every path.
 class FileHandle {
-public:
+  public:
     explicit FileHandle(int fd) : m_fd(fd) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
@@ -23,7 +23,7 @@ public:
     // Gives the descriptor up without closing it, to be closed where a failure can be reported.
     int release() { return std::exchange(m_fd, -1); }
 
-private:
+  private:
     int m_fd;
 };
 

@@ -83,7 +83,8 @@ std::optional<Placement> GameState::ConfirmMark(bool right) {
 bool GameState::CheckLines() const {
     return std::any_of(kLines.begin(), kLines.end(), [this](const Line& line) {
         const CellOwner first = cell(line[0]);
-        return (first == kCross || first == kNought) && cell(line[1]) == first && cell(line[2]) == first;
+        return (first == kCross || first == kNought) && cell(line[1]) == first &&
+               cell(line[2]) == first;
     });
 }
 

@@ -23,7 +23,9 @@ inline constexpr CellOwner kNought = 0;
 // The side to move; its value is that team's mark.
 enum class Team : std::uint8_t { Noughts = 0, Crosses = 1 };
 
-inline constexpr CellOwner MarkOf(Team team) { return static_cast<CellOwner>(team); }
+inline constexpr CellOwner MarkOf(Team team) {
+    return static_cast<CellOwner>(team);
+}
 
 inline constexpr const char* kDefaultBankFile = "default.qb";
 inline constexpr const char* kGameTitle = "Турнир-клеточка";
@@ -38,7 +40,7 @@ struct Placement {
 // or plays anything; where the window's work falls between two steps of an
 // operation, the operation takes it as a callback and runs it at that point.
 class GameState {
-public:
+  public:
     static constexpr int kCells = kBoardCells;
     using BoardCells = std::array<CellOwner, kCells>;
     using RoundQuestions = std::array<QuestionRecord, kCells>;
@@ -88,7 +90,7 @@ public:
     // True when some row, column or diagonal holds three equal marks.
     bool CheckLines() const;
 
-private:
+  private:
     static constexpr BoardCells EmptyBoard() {
         BoardCells board{};
         board.fill(kEmptyCell);

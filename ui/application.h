@@ -17,7 +17,7 @@ QString ErrorBoxText(const QString& message);
 // box, after which the program goes on.
 class Application : public QApplication {
     Q_OBJECT
-public:
+  public:
     // Shows (text, caption); the default is a modal stop box with an OK button.
     using ErrorPresenter = std::function<void(const QString& text, const QString& caption)>;
 

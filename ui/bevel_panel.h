@@ -9,10 +9,10 @@ namespace kletochka {
 // A panel with a raised bevel one pixel wide, filled with the button face.
 class BevelPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BevelPanel(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

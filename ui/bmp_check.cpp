@@ -65,7 +65,8 @@ bool IsWholeBitmap(std::span<const std::uint8_t> file) {
         case kRle4:
             // Run-length data has no fixed size; the decoder stops at its end.
             return bits == (compression == kRle8 ? 8u : 4u);
-        default: return false;
+        default:
+            return false;
     }
 }
 

@@ -19,7 +19,7 @@ namespace kletochka {
 namespace {
 // Nothing a cell shows comes near this; anything larger is not a cell picture.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
-}
+}  // namespace
 
 QImage LoadCellBitmap(const QString& file) {
     const QString fullPath = QFileInfo(file).absoluteFilePath();
@@ -28,8 +28,10 @@ QImage LoadCellBitmap(const QString& file) {
     if (!in.open(QIODevice::ReadOnly)) {
         // Qt refuses a folder itself, without errno; say so as the system would.
         const int err = errno != 0 ? errno : QFileInfo(file).isDir() ? EISDIR : 0;
-        const QString reason = err != 0 ? QString::fromLocal8Bit(std::strerror(err)) : in.errorString();
-        throw BitmapError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason).toStdString());
+        const QString reason =
+            err != 0 ? QString::fromLocal8Bit(std::strerror(err)) : in.errorString();
+        throw BitmapError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason).toStdString());
     }
     // In pieces: a small file costs little, and a file without end stops past the cap.
     QByteArray bytes;
@@ -39,15 +41,17 @@ QImage LoadCellBitmap(const QString& file) {
         bytes.append(piece, static_cast<qsizetype>(got));
     }
     if (got < 0 || in.error() != QFileDevice::NoError) {
-        throw BitmapError(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, in.errorString()).toStdString());
+        throw BitmapError(QStringLiteral("Cannot open file \"%1\". %2")
+                              .arg(fullPath, in.errorString())
+                              .toStdString());
     }
     return DecodeCellBitmap(bytes);
 }
 
 QImage DecodeCellBitmap(const QByteArray& bytes) {
-    const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                             static_cast<std::size_t>(bytes.size()));
+    const std::span<const std::uint8_t> view(
+        reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+        static_cast<std::size_t>(bytes.size()));
     QImage image;
     if (bytes.size() <= kMaxFileSize && IsWholeBitmap(view)) {
         QBuffer buffer;

@@ -9,7 +9,7 @@ namespace kletochka {
 // The window's one sound player. At most one cue sounds: opening a file stops
 // and closes the one before it.
 class CuePlayer {
-public:
+  public:
     virtual ~CuePlayer() = default;
     // Loads the file, waiting; throws SoundError when it cannot be loaded.
     virtual void open(const QString& path) = 0;

@@ -12,7 +12,7 @@ namespace kletochka {
 // mnemonic prefix. It reports clicks over its whole rectangle, even when empty.
 class Label : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Label(QWidget* parent = nullptr);
 
     QString text() const { return m_text; }
@@ -30,15 +30,15 @@ public:
     // Resizes the label to its text (without mnemonics) in its font.
     void adjustToText();
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString m_text;
     Qt::Alignment m_alignment = Qt::AlignLeft;
     bool m_transparent = false;

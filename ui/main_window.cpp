@@ -49,12 +49,18 @@ void TfrmMAin::ConnectHandlers() {
         connect(button, &QPushButton::clicked, this, [this, handler = handler] { Run(handler); });
     }
     const std::pair<PictureButton*, void (TfrmMAin::*)()> pictures[] = {
-        {SpeedButton1, &TfrmMAin::SpeedButton1Click},   {SpeedButton2, &TfrmMAin::SpeedButton2Click},
-        {SpeedButton3, &TfrmMAin::SpeedButton3Click},   {SpeedButton4, &TfrmMAin::SpeedButton4Click},
-        {SpeedButton5, &TfrmMAin::SpeedButton5Click},   {SpeedButton6, &TfrmMAin::SpeedButton6Click},
-        {SpeedButton7, &TfrmMAin::SpeedButton7Click},   {SpeedButton8, &TfrmMAin::SpeedButton8Click},
-        {SpeedButton9, &TfrmMAin::SpeedButton9Click},   {SpeedButton10, &TfrmMAin::SpeedButton10Click},
-        {SpeedButton11, &TfrmMAin::SpeedButton11Click}, {SpeedButton12, &TfrmMAin::SpeedButton12Click},
+        {SpeedButton1, &TfrmMAin::SpeedButton1Click},
+        {SpeedButton2, &TfrmMAin::SpeedButton2Click},
+        {SpeedButton3, &TfrmMAin::SpeedButton3Click},
+        {SpeedButton4, &TfrmMAin::SpeedButton4Click},
+        {SpeedButton5, &TfrmMAin::SpeedButton5Click},
+        {SpeedButton6, &TfrmMAin::SpeedButton6Click},
+        {SpeedButton7, &TfrmMAin::SpeedButton7Click},
+        {SpeedButton8, &TfrmMAin::SpeedButton8Click},
+        {SpeedButton9, &TfrmMAin::SpeedButton9Click},
+        {SpeedButton10, &TfrmMAin::SpeedButton10Click},
+        {SpeedButton11, &TfrmMAin::SpeedButton11Click},
+        {SpeedButton12, &TfrmMAin::SpeedButton12Click},
         {SpeedButton13, &TfrmMAin::SpeedButton13Click}};
     for (const auto& [button, handler] : pictures) {
         connect(button, &PictureButton::clicked, this, [this, handler = handler] { Run(handler); });
@@ -203,11 +209,13 @@ void TfrmMAin::Button9Click() {
     if (!right) {
         return;  // no cell chosen yet: nothing to judge
     }
-    PlayCue(BesideExecutable(ExeDir(), *right ? QStringLiteral("good.wav") : QStringLiteral("bad.wav")));
+    PlayCue(BesideExecutable(ExeDir(),
+                             *right ? QStringLiteral("good.wav") : QStringLiteral("bad.wav")));
     // A cell was judged, so there is one to mark.
     const Placement placed = *m_game.ConfirmMark(*right);
     cellButton(placed.cell)->setText({});
-    SetCellPicture(placed.cell, placed.mark == kCross ? QStringLiteral("cross.bmp") : QStringLiteral("zero.bmp"));
+    SetCellPicture(placed.cell, placed.mark == kCross ? QStringLiteral("cross.bmp")
+                                                      : QStringLiteral("zero.bmp"));
     if (m_game.CheckLines()) {
         PlayCue(QStringLiteral("tada.wav"));
     }

@@ -28,9 +28,9 @@ class PictureButton;
 struct WindowPlatform {
     std::unique_ptr<CuePlayer> sound;
     std::unique_ptr<QuestionFileDialog> dialog;
-    QString executablePath;                          // ExeDir is worked out from it
+    QString executablePath;                            // ExeDir is worked out from it
     std::function<QImage(const QString&)> loadBitmap;  // throws BitmapError
-    std::function<void()> terminate;                 // ends the event loop
+    std::function<void()> terminate;                   // ends the event loop
 };
 
 // The game's one window. Handlers carry the behaviour; each calls the game's
@@ -38,7 +38,7 @@ struct WindowPlatform {
 // error through to the application's error box.
 class TfrmMAin : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kLayoutWidth = 1138;
     static constexpr int kLayoutHeight = 713;
     // Every component but the two bands fits this area; smaller windows scroll.
@@ -140,10 +140,10 @@ public:
     void PlayCue(const QString& path);
     void SetCellPicture(int cell, const QString& file);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void CreateComponents();
     void ConnectHandlers();
     // Runs a handler for its component's signal; its error goes to the error box.

@@ -77,7 +77,8 @@ QPushButton* MakePushButton(QWidget* parent, const char* name, QRect geometry, c
 void TfrmMAin::CreateComponents() {
     setObjectName(QStringLiteral("frmMAin"));
     setWindowTitle(QString::fromUtf8(kGameTitle));
-    setWindowIcon(QIcon(QPixmap::fromImage(ReadBuiltInImage(QStringLiteral(":/mainicon.png"), "png"))));
+    setWindowIcon(
+        QIcon(QPixmap::fromImage(ReadBuiltInImage(QStringLiteral(":/mainicon.png"), "png"))));
     setFont(LayoutFont("MS Sans Serif", 11, false));
     resize(kLayoutWidth, kLayoutHeight);
 
@@ -109,8 +110,10 @@ void TfrmMAin::CreateComponents() {
         QString::fromUtf8(kGameTitle));
     lblQuestion = MakeLabel(s, "lblQuestion", {0, 176, kQuestionWidth, 37},
                             {QuestionFont(), colors::clNavy, Qt::AlignHCenter, std::nullopt});
-    SpeedButton1 = MakePictureButton(s, "SpeedButton1", {8, 232, 73, 73}, QStringLiteral(":/crosses.bmp"));
-    SpeedButton2 = MakePictureButton(s, "SpeedButton2", {936, 232, 73, 73}, QStringLiteral(":/noughts.bmp"));
+    SpeedButton1 =
+        MakePictureButton(s, "SpeedButton1", {8, 232, 73, 73}, QStringLiteral(":/crosses.bmp"));
+    SpeedButton2 =
+        MakePictureButton(s, "SpeedButton2", {936, 232, 73, 73}, QStringLiteral(":/noughts.bmp"));
     lblcrossA = MakeLabel(s, "lblcrossA", {48, 312, kAnswerWidth, 36}, answerStyle);
     lblcrossB = MakeLabel(s, "lblcrossB", {48, 384, kAnswerWidth, 36}, answerStyle);
     lblcrossC = MakeLabel(s, "lblcrossC", {48, 456, kAnswerWidth, 36}, answerStyle);
@@ -128,16 +131,18 @@ void TfrmMAin::CreateComponents() {
     }
     lblHod = MakeLabel(s, "lblHod", {0, 48, 1025, 41},
                        {ArialFont(32, true), colors::clLime, Qt::AlignHCenter, colors::clBlack});
-    SpeedButton12 = MakePictureButton(s, "SpeedButton12", {952, 680, 57, 57}, QStringLiteral(":/stop.bmp"));
-    SpeedButton13 = MakePictureButton(s, "SpeedButton13", {8, 680, 65, 65}, QStringLiteral(":/folder.bmp"));
+    SpeedButton12 =
+        MakePictureButton(s, "SpeedButton12", {952, 680, 57, 57}, QStringLiteral(":/stop.bmp"));
+    SpeedButton13 =
+        MakePictureButton(s, "SpeedButton13", {8, 680, 65, 65}, QStringLiteral(":/folder.bmp"));
 
     const int roundLefts[QuestionBank::kRounds] = {8, 152, 312, 472, 624, 776, 936};
     const char* roundNames[QuestionBank::kRounds] = {"Button2", "Button3", "Button4", "Button5",
                                                      "Button6", "Button7", "Button8"};
     for (int k = 1; k <= QuestionBank::kRounds; ++k) {
         m_rounds[static_cast<std::size_t>(k - 1)] =
-            MakePushButton(s, roundNames[k - 1], {roundLefts[k - 1], 96, 75, 73}, QString::number(k),
-                           40, colors::clHotLight);
+            MakePushButton(s, roundNames[k - 1], {roundLefts[k - 1], 96, 75, 73},
+                           QString::number(k), 40, colors::clHotLight);
     }
     Button2 = m_rounds[0], Button3 = m_rounds[1], Button4 = m_rounds[2], Button5 = m_rounds[3];
     Button6 = m_rounds[4], Button7 = m_rounds[5], Button8 = m_rounds[6];
@@ -145,8 +150,8 @@ void TfrmMAin::CreateComponents() {
     Panel1 = new BevelPanel(s);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(328, 224, 369, 369);
-    const char* cellNames[GameState::kCells] = {"SpeedButton3", "SpeedButton4", "SpeedButton5",
-                                                "SpeedButton6", "SpeedButton7", "SpeedButton8",
+    const char* cellNames[GameState::kCells] = {"SpeedButton3", "SpeedButton4",  "SpeedButton5",
+                                                "SpeedButton6", "SpeedButton7",  "SpeedButton8",
                                                 "SpeedButton9", "SpeedButton10", "SpeedButton11"};
     for (int n = 1; n <= GameState::kCells; ++n) {
         const int row = (n - 1) / 3;
@@ -164,8 +169,8 @@ void TfrmMAin::CreateComponents() {
     SpeedButton6 = m_cells[3], SpeedButton7 = m_cells[4], SpeedButton8 = m_cells[5];
     SpeedButton9 = m_cells[6], SpeedButton10 = m_cells[7], SpeedButton11 = m_cells[8];
 
-    Button9 = MakePushButton(s, "Button9", {8, 600, 1001, 73}, QStringLiteral("Подтвердить выбор"), 29,
-                             colors::clNavy);
+    Button9 = MakePushButton(s, "Button9", {8, 600, 1001, 73}, QStringLiteral("Подтвердить выбор"),
+                             29, colors::clNavy);
 
     TimerStop = new QTimer(this);
     TimerStop->setObjectName(QStringLiteral("TimerStop"));

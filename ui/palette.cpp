@@ -9,13 +9,20 @@ namespace kletochka {
 QPalette ClassicPalette() {
     using namespace colors;
     const std::pair<QPalette::ColorRole, QRgb> roles[] = {
-        {QPalette::WindowText, clWindowText}, {QPalette::Button, clBtnFace},
-        {QPalette::Light, clBtnHighlight},    {QPalette::Midlight, cl3DLight},
-        {QPalette::Dark, clBtnShadow},        {QPalette::Mid, clBtnShadow},
-        {QPalette::Shadow, cl3DDkShadow},     {QPalette::Text, clWindowText},
-        {QPalette::BrightText, clBtnHighlight}, {QPalette::ButtonText, clBtnText},
-        {QPalette::Base, clWindow},           {QPalette::Window, clBtnFace},
-        {QPalette::Highlight, clHighlight},   {QPalette::HighlightedText, clHighlightText},
+        {QPalette::WindowText, clWindowText},
+        {QPalette::Button, clBtnFace},
+        {QPalette::Light, clBtnHighlight},
+        {QPalette::Midlight, cl3DLight},
+        {QPalette::Dark, clBtnShadow},
+        {QPalette::Mid, clBtnShadow},
+        {QPalette::Shadow, cl3DDkShadow},
+        {QPalette::Text, clWindowText},
+        {QPalette::BrightText, clBtnHighlight},
+        {QPalette::ButtonText, clBtnText},
+        {QPalette::Base, clWindow},
+        {QPalette::Window, clBtnFace},
+        {QPalette::Highlight, clHighlight},
+        {QPalette::HighlightedText, clHighlightText},
         {QPalette::Link, clHotLight}};
     QPalette palette;
     for (const auto& [role, rgb] : roles) {

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_button.h"
 
+#include <qdrawutil.h>
 #include <QBitmap>
 #include <QPainter>
-#include <qdrawutil.h>
 
 namespace kletochka {
 
@@ -20,8 +20,8 @@ void PictureButton::setPicture(const QImage& picture) {
     } else {
         m_transparent = picture.pixelColor(0, picture.height() - 1);
         m_masked = QPixmap::fromImage(picture);
-        m_masked.setMask(QBitmap::fromImage(
-            picture.createMaskFromColor(m_transparent.rgb(), Qt::MaskInColor)));
+        m_masked.setMask(
+            QBitmap::fromImage(picture.createMaskFromColor(m_transparent.rgb(), Qt::MaskInColor)));
     }
     update();
 }
@@ -51,8 +51,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
         painter.drawPixmap(left, (height() - pictureSize.height()) / 2 + shift.y(), m_masked);
     }
     if (!textSize.isEmpty()) {
-        const QRect box(left + pictureSize.width() + gap, (height() - textSize.height()) / 2 + shift.y(),
-                        textSize.width(), textSize.height());
+        const QRect box(left + pictureSize.width() + gap,
+                        (height() - textSize.height()) / 2 + shift.y(), textSize.width(),
+                        textSize.height());
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, caption);
     }

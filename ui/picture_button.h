@@ -13,7 +13,7 @@ namespace kletochka {
 // picture's bottom-left pixel is drawn transparent.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     static constexpr int kSpacing = 4;  // between picture and caption
 
     explicit PictureButton(QWidget* parent = nullptr);
@@ -25,10 +25,10 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage m_picture;
     QPixmap m_masked;
     QColor m_transparent;

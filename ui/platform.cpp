@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 
 #include "cell_bitmap.h"
-#include "question_file_dialog.h"
 #include "pulse_cue_player.h"
+#include "question_file_dialog.h"
 
 namespace kletochka {
 

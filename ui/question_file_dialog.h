@@ -11,7 +11,7 @@ namespace kletochka {
 
 // The modal dialog in which the host picks another question bank.
 class QuestionFileDialog {
-public:
+  public:
     virtual ~QuestionFileDialog() = default;
     virtual void setInitialDir(const QString& dir) = 0;
     virtual QString initialDir() const = 0;
@@ -22,12 +22,12 @@ public:
 // Qt's own file dialog: "*.qb" files, ".qb" added to a name typed without an
 // extension. It leaves the working directory alone.
 class QtQuestionFileDialog : public QuestionFileDialog {
-public:
+  public:
     void setInitialDir(const QString& dir) override { m_dir = dir; }
     QString initialDir() const override { return m_dir; }
     std::optional<QString> exec(QWidget* owner) override;
 
-private:
+  private:
     QString m_dir;
 };
 

@@ -8,13 +8,13 @@ namespace kletochka {
 
 // A sound file that the player cannot open; the message is the sound library's.
 class SoundError : public Error {
-public:
+  public:
     using Error::Error;
 };
 
 // A picture file that cannot be opened or is no valid bitmap.
 class BitmapError : public Error {
-public:
+  public:
     using Error::Error;
 };
 

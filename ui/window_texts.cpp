@@ -5,8 +5,8 @@
 namespace kletochka {
 
 QString RoundName(int k) {
-    static const char* const kNames[] = {": первый гейм",  ": второй гейм",  ": третий гейм",
-                                         ": четвертый гейм", ": пятый гейм", ": шестой гейм",
+    static const char* const kNames[] = {": первый гейм",    ": второй гейм", ": третий гейм",
+                                         ": четвертый гейм", ": пятый гейм",  ": шестой гейм",
                                          ": седьмой гейм"};
     return QString::fromUtf8(kNames[k - 1]);
 }

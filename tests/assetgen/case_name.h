@@ -11,9 +11,8 @@ namespace assetgen {
 
 // Names each table row after its case's name field in test listings.
 template <typename Case>
-std::string caseName(const testing::TestParamInfo<Case>& row)
-{
+std::string caseName(const testing::TestParamInfo<Case>& row) {
     return row.param.name;
 }
 
-} // namespace assetgen
+}  // namespace assetgen

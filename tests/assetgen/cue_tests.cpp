@@ -16,36 +16,31 @@ namespace {
 struct CueCase {
     const char* name;
     std::function<Samples()> make;
-    double shortest; // seconds
+    double shortest;  // seconds
     double longest;
 };
 
-void PrintTo(const CueCase& c, std::ostream* os)
-{
+void PrintTo(const CueCase& c, std::ostream* os) {
     *os << c.name;
 }
 
 class CueTest : public testing::TestWithParam<CueCase> {};
 
-double seconds(const Samples& s)
-{
+double seconds(const Samples& s) {
     return static_cast<double>(s.size()) / kSampleRate;
 }
 
-TEST_P(CueTest, LastsTheRightTime)
-{
+TEST_P(CueTest, LastsTheRightTime) {
     const Samples cue = GetParam().make();
     EXPECT_GE(seconds(cue), GetParam().shortest);
     EXPECT_LE(seconds(cue), GetParam().longest);
 }
 
-TEST_P(CueTest, PeaksAtMinusThreeDecibels)
-{
+TEST_P(CueTest, PeaksAtMinusThreeDecibels) {
     EXPECT_NEAR(peakDbfs(GetParam().make()), kCuePeakDbfs, 0.05);
 }
 
-TEST_P(CueTest, SoundsAtOnceWithoutAClick)
-{
+TEST_P(CueTest, SoundsAtOnceWithoutAClick) {
     const Samples cue = GetParam().make();
     ASSERT_FALSE(cue.empty());
     const long first = firstLoudSample(cue, 0.01F);
@@ -55,8 +50,7 @@ TEST_P(CueTest, SoundsAtOnceWithoutAClick)
     EXPECT_LT(std::abs(cue.back()), 0.001F) << "ends at zero";
 }
 
-TEST_P(CueTest, IsRenderedTheSameEveryTime)
-{
+TEST_P(CueTest, IsRenderedTheSameEveryTime) {
     EXPECT_EQ(GetParam().make(), GetParam().make());
 }
 
@@ -67,9 +61,9 @@ INSTANTIATE_TEST_SUITE_P(Cues, CueTest,
                                          CueCase{"Tada", tadaCue, 1.5, 2.5}),
                          caseName<CueCase>);
 
-TEST(Cues, GoodRisesAndBadSitsLow)
-{
-    // Zero crossings per second give a rough pitch: the chime ends higher than it starts, the buzz stays low.
+TEST(Cues, GoodRisesAndBadSitsLow) {
+    // Zero crossings per second give a rough pitch: the chime ends higher than it starts, the buzz
+    // stays low.
     const auto crossingsPerSecond = [](const Samples& s, double from, double to) {
         int crossings = 0;
         const auto a = static_cast<std::size_t>(from * kSampleRate);
@@ -85,5 +79,5 @@ TEST(Cues, GoodRisesAndBadSitsLow)
     EXPECT_LT(crossingsPerSecond(bad, 0.05, 0.6), 2 * 400.0);
 }
 
-} // namespace
-} // namespace assetgen
+}  // namespace
+}  // namespace assetgen

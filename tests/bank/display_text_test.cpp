@@ -11,7 +11,7 @@ namespace {
 
 TEST(DisplayText, DecodesWindows1251ExactlyLengthCharacters) {
     ShortString s;
-    std::memset(s.chars, '\xC0', sizeof s.chars);  // "А" in every unused byte
+    std::memset(s.chars, '\xC0', sizeof s.chars);                 // "А" in every unused byte
     const char text[] = "\xD2\xF3\xF0\xED\xE8\xF0 \xAB\xB8\xBB";  // Турнир «ё»
     std::memcpy(s.chars, text, sizeof text - 1);
     s.length = sizeof text - 1;

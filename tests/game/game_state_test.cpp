@@ -21,11 +21,15 @@ using test::BankBytes;
 using test::NumberedRecords;
 
 // Round k's record for cell n has right answer 1 + (9(k-1)+n) % 3.
-int RightAnswer(int k, int n) { return 1 + (9 * (k - 1) + n) % 3; }
-int WrongAnswer(int k, int n) { return RightAnswer(k, n) % 3 + 1; }
+int RightAnswer(int k, int n) {
+    return 1 + (9 * (k - 1) + n) % 3;
+}
+int WrongAnswer(int k, int n) {
+    return RightAnswer(k, n) % 3 + 1;
+}
 
 class GameStateTest : public ::testing::Test {
-protected:
+  protected:
     QuestionBank bank;
     GameState game;
 
@@ -58,7 +62,8 @@ TEST(GameStateStart, InitGameLoadsTheDefaultBankEmptiesBoardAndSetsTitle) {
     EXPECT_EQ(game.CurrentCell(), 0);
     game.InitGame(bank, dir / "default.qb");
     EXPECT_EQ(bank.record(5).question.view(), "Q5");
-    for (CellOwner c : game.Board()) EXPECT_EQ(c, kEmptyCell);
+    for (CellOwner c : game.Board())
+        EXPECT_EQ(c, kEmptyCell);
     EXPECT_EQ(game.TitleText(), "Турнир-клеточка");
     EXPECT_EQ(game.Side(), Team::Noughts);
     EXPECT_FALSE(game.AnswerOpen());
@@ -74,7 +79,8 @@ TEST(GameStateStart, FailedDefaultBankStillEmptiesBoardAndSetsTitle) {
     } catch (const InOutError& e) {
         EXPECT_EQ(e.code(), 2);
     }
-    for (CellOwner c : game.Board()) EXPECT_EQ(c, kEmptyCell);
+    for (CellOwner c : game.Board())
+        EXPECT_EQ(c, kEmptyCell);
     EXPECT_EQ(game.TitleText(), "Турнир-клеточка");
     EXPECT_EQ(bank.record(1).correct(), 0);
 }
@@ -216,7 +222,8 @@ TEST_F(GameStateTest, EveryLineCountsForBothMarksAndNothingElseDoes) {
     for (const auto& b : boards) {
         game.ResetBoard();
         for (int n = 1; n <= 9; ++n) {
-            if (b.cells[n - 1] == -1) continue;
+            if (b.cells[n - 1] == -1)
+                continue;
             Turn(b.cells[n - 1] == 1 ? Team::Crosses : Team::Noughts, n, RightAnswer(1, n));
         }
         EXPECT_FALSE(game.CheckLines());

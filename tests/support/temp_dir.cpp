@@ -11,7 +11,8 @@
 namespace kletochka::test {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kletochka-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "kletochka-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot make a temporary folder");
     }

@@ -17,7 +17,7 @@ namespace kletochka::test {
 // Records what was opened, played and cut off, by file name; files named in
 // `failing` cannot be opened.
 class FakeCuePlayer : public CuePlayer {
-public:
+  public:
     QStringList log;
     QSet<QString> failing;
 
@@ -39,18 +39,19 @@ public:
     QStringList played() const {
         QStringList cues;
         for (const QString& entry : log) {
-            if (entry.startsWith("play ")) cues << entry.mid(5);
+            if (entry.startsWith("play "))
+                cues << entry.mid(5);
         }
         return cues;
     }
 
-private:
+  private:
     QString m_current;
 };
 
 // Answers the file dialog from a queue: a path, or an empty one for "cancel".
 class FakeFileDialog : public QuestionFileDialog {
-public:
+  public:
     std::deque<QString> answers;
     int shown = 0;
 
@@ -58,14 +59,16 @@ public:
     QString initialDir() const override { return m_dir; }
     std::optional<QString> exec(QWidget*) override {
         ++shown;
-        if (answers.empty()) return std::nullopt;
+        if (answers.empty())
+            return std::nullopt;
         const QString answer = answers.front();
         answers.pop_front();
-        if (answer.isEmpty()) return std::nullopt;
+        if (answer.isEmpty())
+            return std::nullopt;
         return answer;
     }
 
-private:
+  private:
     QString m_dir;
 };
 

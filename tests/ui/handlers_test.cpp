@@ -19,11 +19,15 @@ namespace {
 using test::WindowTest;
 
 // The numbered bank: record r has right answer 1 + r % 3.
-int Right(int round, int cell) { return 1 + (9 * (round - 1) + cell) % 3; }
-int Wrong(int round, int cell) { return Right(round, cell) % 3 + 1; }
+int Right(int round, int cell) {
+    return 1 + (9 * (round - 1) + cell) % 3;
+}
+int Wrong(int round, int cell) {
+    return Right(round, cell) % 3 + 1;
+}
 
 class PlayTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         Window();
@@ -168,13 +172,16 @@ TEST_F(PlayTest, NewRoundClearsTheScreenAndEmptiesTheBoardKeepingTheSide) {
 }
 
 TEST_F(PlayTest, EveryRoundOnceOnlyEvenAfterLoadingAnotherBank) {
-    for (int k = 1; k <= 7; ++k) Click(w().roundButton(k));
-    for (int k = 1; k <= 7; ++k) EXPECT_FALSE(w().roundButton(k)->isEnabled());
+    for (int k = 1; k <= 7; ++k)
+        Click(w().roundButton(k));
+    for (int k = 1; k <= 7; ++k)
+        EXPECT_FALSE(w().roundButton(k)->isEnabled());
     EXPECT_EQ(w().lbl->text(), "Турнир-клеточка: седьмой гейм");
     test::WriteFile(dir / "other.qb", test::BankBytes(test::NumberedRecords('O')));
     dialog->answers.push_back(QString::fromStdString((dir / "other.qb").string()));
     Click(w().SpeedButton13);
-    for (int k = 1; k <= 7; ++k) EXPECT_FALSE(w().roundButton(k)->isEnabled());
+    for (int k = 1; k <= 7; ++k)
+        EXPECT_FALSE(w().roundButton(k)->isEnabled());
     Click(w().Button2);
     EXPECT_EQ(w().game().roundQuestion(1).question.view(), "Q55");
 }
@@ -300,13 +307,15 @@ TEST_F(PlayTest, MissingClickStopsEachHandlerWhereItsOrderSays) {
     EXPECT_EQ(w().game().Side(), Team::Crosses);
     EXPECT_EQ(w().lblHod->text(), "");
     EXPECT_EQ(Errors().size(), 5);
-    for (const QString& error : Errors()) EXPECT_EQ(error, lost);
+    for (const QString& error : Errors())
+        EXPECT_EQ(error, lost);
 }
 
 TEST_F(WindowTest, MissingDefaultBankIsShownAndTheBoardStillPlayable) {
     std::filesystem::remove(dir / "default.qb");
     TfrmMAin& w = Window();
-    EXPECT_EQ(test::ShownErrors(), QStringList{QApplication::applicationDisplayName() + "|File not found."});
+    EXPECT_EQ(test::ShownErrors(),
+              QStringList{QApplication::applicationDisplayName() + "|File not found."});
     EXPECT_EQ(w.game().cell(1), kEmptyCell);
     EXPECT_EQ(w.game().TitleText(), "Турнир-клеточка");
     Click(w.Button3);
@@ -317,8 +326,8 @@ TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersPastIt) {
     EXPECT_EQ(ErrorBoxText("File not found"), "File not found.");
     EXPECT_EQ(ErrorBoxText("Done."), "Done.");
     EXPECT_EQ(ErrorBoxText("I/O error 32"), "I/O error 32.");
-    EXPECT_EQ(ErrorBoxText("Oops!"), "Oops!");      // "!" comes before "."
-    EXPECT_EQ(ErrorBoxText("(x)"), "(x)");          // so does ")"
+    EXPECT_EQ(ErrorBoxText("Oops!"), "Oops!");  // "!" comes before "."
+    EXPECT_EQ(ErrorBoxText("(x)"), "(x)");      // so does ")"
     EXPECT_EQ(ErrorBoxText("Нет файла"), "Нет файла.");
     EXPECT_EQ(ErrorBoxText(""), "");
 }

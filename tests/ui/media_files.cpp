@@ -34,7 +34,8 @@ std::string Wave(std::uint32_t frames, std::uint32_t claimed, std::uint16_t form
     return bytes;
 }
 
-std::string PcmWave(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels, std::uint32_t frames) {
+std::string PcmWave(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels,
+                    std::uint32_t frames) {
     std::string data;
     for (std::uint32_t f = 0; f < frames; ++f) {
         for (std::uint32_t c = 0; c < channels; ++c) {

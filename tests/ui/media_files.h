@@ -12,7 +12,8 @@ namespace kletochka::test {
 // data chunk and RIFF size claiming `claimed` data bytes.
 std::string Wave(std::uint32_t frames, std::uint32_t claimed, std::uint16_t formatTag = 1);
 // A PCM wave of `frames` frames of a rising tone, in any rate and layout.
-std::string PcmWave(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels, std::uint32_t frames);
+std::string PcmWave(std::uint32_t rate, std::uint16_t bits, std::uint16_t channels,
+                    std::uint32_t frames);
 // A short wave that the player plays.
 inline std::string GoodWave() {
     return Wave(100, 200);

@@ -3,12 +3,12 @@
 // Paths, the sound player and bitmap loading on their own.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -53,7 +53,7 @@ TEST(Paths, TitleIsTheNameCutAtTheFirstDotWithTheRestLowered) {
 }
 
 class SoundPlayerTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     PulseCuePlayer player{PulseCuePlayer::Output::Silent};
 };
@@ -67,7 +67,8 @@ TEST_F(SoundPlayerTest, GoodWaveLoadsAndPlaysAgainAndAgain) {
         player.play();
         // A broken file between two plays does not spoil the next open of a good one.
         if (i % 5 == 4) {
-            EXPECT_THROW(player.open(QString::fromStdString((dir / "bad.wav").string())), SoundError);
+            EXPECT_THROW(player.open(QString::fromStdString((dir / "bad.wav").string())),
+                         SoundError);
         }
     }
 }
@@ -77,7 +78,8 @@ TEST_F(SoundPlayerTest, WavesOfOtherRatesAndLayoutsLoadAndPlay) {
     const struct {
         std::uint32_t rate;
         std::uint16_t bits, channels;
-    } layouts[] = {{44100, 16, 1}, {44100, 16, 2}, {22050, 8, 1}, {48000, 16, 2}, {11025, 8, 2}, {8000, 16, 1}};
+    } layouts[] = {{44100, 16, 1}, {44100, 16, 2}, {22050, 8, 1},
+                   {48000, 16, 2}, {11025, 8, 2},  {8000, 16, 1}};
     for (const auto& layout : layouts) {
         WriteFile(dir / "cue.wav", test::PcmWave(layout.rate, layout.bits, layout.channels, 3001));
         EXPECT_NO_THROW(player.open(QString::fromStdString((dir / "cue.wav").string())))
@@ -106,13 +108,13 @@ std::string BmpBytes(const QImage& image) {
 }
 
 class BitmapTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
 };
 
 TEST_F(BitmapTest, GoodBitmapsOfEveryDepthLoad) {
-    const QImage::Format formats[] = {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_RGB888,
-                                      QImage::Format_ARGB32};
+    const QImage::Format formats[] = {QImage::Format_Mono, QImage::Format_Indexed8,
+                                      QImage::Format_RGB888, QImage::Format_ARGB32};
     for (QImage::Format format : formats) {
         WriteFile(dir / "ok.bmp", BmpBytes(Solid({30, 20}, Qt::black, format)));
         const QImage image = LoadCellBitmap(QString::fromStdString((dir / "ok.bmp").string()));
@@ -174,8 +176,8 @@ TEST(BuiltInImage, ReadsTheNamedFormatOnly) {
         const char* savedAs;
         const char* readAs;
         bool read;
-    } cases[] = {{"PNG", "png", true}, {"BMP", "bmp", true}, {"PNG", "bmp", false},
-                 {"BMP", "png", false}};
+    } cases[] = {
+        {"PNG", "png", true}, {"BMP", "bmp", true}, {"PNG", "bmp", false}, {"BMP", "png", false}};
     for (const auto& c : cases) {
         ASSERT_TRUE(blue.save(path, c.savedAs)) << c.savedAs;
         const QImage image = ReadBuiltInImage(path, c.readAs);
@@ -196,9 +198,11 @@ bool ImagePluginLoaded() {
 TEST(BuiltInImage, LoadsNoImagePlugin) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const QString picture = QStringLiteral(":/crosses.bmp");
-    EXPECT_EXIT(std::exit(!ReadBuiltInImage(picture, "bmp").isNull() && !ImagePluginLoaded() ? 0 : 1),
+    EXPECT_EXIT(
+        std::exit(!ReadBuiltInImage(picture, "bmp").isNull() && !ImagePluginLoaded() ? 0 : 1),
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(std::exit(!QImage(picture).isNull() && ImagePluginLoaded() ? 0 : 1),
                 ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(std::exit(!QImage(picture).isNull() && ImagePluginLoaded() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 using test::WindowTest;
@@ -216,8 +220,8 @@ TEST_F(WindowTest, StartWithoutClickSoundShowsTheErrorAndGoesOn) {
     soundsMissing.insert("click.wav");
     TfrmMAin& w = Window();
     ASSERT_EQ(test::ShownErrors().size(), 1);
-    EXPECT_EQ(test::ShownErrors()[0], QApplication::applicationDisplayName() + "|Couldn't open " +
-                                          "click.wav.");
+    EXPECT_EQ(test::ShownErrors()[0],
+              QApplication::applicationDisplayName() + "|Couldn't open " + "click.wav.");
     // Start-up went on: the default bank is loaded, the board empty, the title set.
     EXPECT_EQ(w.bank().record(1).question.view(), "Q1");
     EXPECT_EQ(w.game().cell(1), kEmptyCell);

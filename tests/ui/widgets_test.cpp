@@ -46,7 +46,8 @@ TEST(LabelDrawing, AmpersandIsAMnemonicAndDoubleAmpersandOneSign) {
     const QImage c = doubled->grab().toImage();
     // "A&B" draws "AB" with B underlined: wider ink at the bottom, same letters.
     EXPECT_NE(a, b);
-    EXPECT_EQ(ColumnsWith(a.copy(0, 0, 300, 30), Qt::black), ColumnsWith(b.copy(0, 0, 300, 30), Qt::black));
+    EXPECT_EQ(ColumnsWith(a.copy(0, 0, 300, 30), Qt::black),
+              ColumnsWith(b.copy(0, 0, 300, 30), Qt::black));
     // "A&&B" shows a third sign between the letters.
     EXPECT_GT(ColumnsWith(c, Qt::black), ColumnsWith(a, Qt::black));
 }
@@ -73,7 +74,9 @@ TEST(LabelDrawing, OpaqueFillsTransparentDoesNotAndLongTextIsCutNotWrapped) {
     const QImage cut = centred->grab().toImage();
     // Both ends are lost, and nothing goes onto a second line.
     EXPECT_EQ(cut.size(), QSize(300, 40));
-    EXPECT_EQ(ColumnsWith(cut.copy(0, 0, 3, 40), Qt::black) + ColumnsWith(cut.copy(297, 0, 3, 40), Qt::black) > 0,
+    EXPECT_EQ(ColumnsWith(cut.copy(0, 0, 3, 40), Qt::black) +
+                      ColumnsWith(cut.copy(297, 0, 3, 40), Qt::black) >
+                  0,
               true);
 }
 
@@ -89,7 +92,8 @@ TEST(LabelClicks, WholeRectangleTakesClicksEvenWhenEmpty) {
 QImage Picture(QSize size, QColor background, QColor figure) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(background);
-    for (int x = 2; x < size.width() - 2; ++x) image.setPixelColor(x, size.height() / 2, figure);
+    for (int x = 2; x < size.width() - 2; ++x)
+        image.setPixelColor(x, size.height() / 2, figure);
     return image;
 }
 
@@ -117,7 +121,8 @@ TEST(PictureButtonDrawing, WidePictureIsDrawnWholeAndCentredWithItsCaption) {
     EXPECT_EQ(ColumnsWith(alone, Qt::blue), 96);
     int first = -1;
     for (int x = 0; x < 113 && first < 0; ++x)
-        if (alone.pixelColor(x, 56) == QColor(Qt::blue)) first = x;
+        if (alone.pixelColor(x, 56) == QColor(Qt::blue))
+            first = x;
     EXPECT_EQ(first, (113 - 100) / 2 + 2);
 
     button.setPicture(Picture({20, 20}, Qt::white, Qt::blue));
@@ -126,7 +131,8 @@ TEST(PictureButtonDrawing, WidePictureIsDrawnWholeAndCentredWithItsCaption) {
     const QImage pair = button.grab().toImage();
     int picLeft = -1;
     for (int x = 0; x < 113 && picLeft < 0; ++x)
-        if (pair.pixelColor(x, 56) == QColor(Qt::blue)) picLeft = x - 2;
+        if (pair.pixelColor(x, 56) == QColor(Qt::blue))
+            picLeft = x - 2;
     const int textWidth = QFontMetrics(button.font()).horizontalAdvance("Д");
     EXPECT_EQ(picLeft, (113 - (20 + 4 + textWidth)) / 2);
 }
@@ -143,7 +149,8 @@ TEST(PictureButtonClicks, SunkenWhileHeldClickOnlyOnReleaseInside) {
     const QImage sunken = button.grab().toImage();
     EXPECT_NE(raised, sunken);
     // The picture moved one pixel right and down.
-    EXPECT_EQ(sunken.copy(1, 1, 72, 72).copy(20, 20, 30, 30), raised.copy(0, 0, 72, 72).copy(20, 20, 30, 30));
+    EXPECT_EQ(sunken.copy(1, 1, 72, 72).copy(20, 20, 30, 30),
+              raised.copy(0, 0, 72, 72).copy(20, 20, 30, 30));
     QTest::mouseRelease(&button, Qt::LeftButton, {}, {36, 36});
     EXPECT_EQ(clicks.count(), 1);
 

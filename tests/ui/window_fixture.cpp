@@ -81,7 +81,8 @@ void WindowTest::Tick() {
 
 QColor WindowTest::CellPictureColor(int n) {
     const QImage& picture = Window().cellButton(n)->picture();
-    return picture.isNull() ? QColor() : picture.pixelColor(picture.width() / 2, picture.height() / 2);
+    return picture.isNull() ? QColor()
+                            : picture.pixelColor(picture.width() / 2, picture.height() / 2);
 }
 
 }  // namespace kletochka::test

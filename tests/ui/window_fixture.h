@@ -15,7 +15,9 @@
 #include "temp_dir.h"
 
 // Failing comparisons show texts, not bytes.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace kletochka::test {
 
@@ -38,7 +40,7 @@ inline const QColor kZeroColor{200, 0, 0};
 // questions, see bank_files.h), "click.wav" and the three cell pictures, with
 // fake sound and dialog. The executable seems to lie in <folder>/bin.
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     FakeCuePlayer* sound = nullptr;  // null with realSound
     FakeFileDialog* dialog = nullptr;
@@ -58,7 +60,7 @@ protected:
     // The colour a cell's picture was loaded in; invalid without a picture.
     QColor CellPictureColor(int n);
 
-private:
+  private:
     std::filesystem::path m_oldCwd;
 };
 

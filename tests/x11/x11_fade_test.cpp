@@ -84,11 +84,10 @@ TEST(ExitFadeOnX, EveryTickReachesTheServerAndTheProgramEndsWell) {
 
     // The program runs from its folder, as its launcher starts it; the test
     // needs no sound device and no session bus.
-    ChildProcess game(
-        {KLETOCHKA_DIST_DIR "/kletochka"},
-        {"DISPLAY=" + server.display(), "QT_QPA_PLATFORM=xcb",
-         "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent", "QT_ACCESSIBILITY=0"},
-        KLETOCHKA_DIST_DIR);
+    ChildProcess game({KLETOCHKA_DIST_DIR "/kletochka"},
+                      {"DISPLAY=" + server.display(), "QT_QPA_PLATFORM=xcb",
+                       "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent", "QT_ACCESSIBILITY=0"},
+                      KLETOCHKA_DIST_DIR);
     ASSERT_NE(game.pid(), 0);
 
     // Its window, once it is on the screen.

@@ -13,20 +13,19 @@ namespace {
 // Channels at or above this, on the outside of a figure, are antialiasing haze, not figure.
 constexpr int kFringeFloor = 246;
 
-bool isHaze(QRgb p)
-{
+bool isHaze(QRgb p) {
     return std::min({qRed(p), qGreen(p), qBlue(p)}) >= kFringeFloor;
 }
-} // namespace
+}  // namespace
 
-std::vector<bool> edgeReachable(const QImage& image, const std::function<bool(QRgb)>& passable)
-{
+std::vector<bool> edgeReachable(const QImage& image, const std::function<bool(QRgb)>& passable) {
     const int w = image.width();
     const int h = image.height();
     std::vector<bool> seen(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), false);
     std::vector<QPoint> todo;
     auto visit = [&](int x, int y) {
-        const auto i = static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
+        const auto i =
+            static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
         if (x < 0 || y < 0 || x >= w || y >= h || seen[i] || !passable(image.pixel(x, y))) {
             return;
         }
@@ -52,13 +51,13 @@ std::vector<bool> edgeReachable(const QImage& image, const std::function<bool(QR
     return seen;
 }
 
-QImage settleOnWhite(const QImage& canvas)
-{
+QImage settleOnWhite(const QImage& canvas) {
     QImage out = canvas.convertToFormat(QImage::Format_RGB32);
     const std::vector<bool> outside = edgeReachable(out, isHaze);
     for (int y = 0; y < out.height(); ++y) {
         for (int x = 0; x < out.width(); ++x) {
-            const auto i = static_cast<std::size_t>(y) * static_cast<std::size_t>(out.width()) + static_cast<std::size_t>(x);
+            const auto i = static_cast<std::size_t>(y) * static_cast<std::size_t>(out.width()) +
+                           static_cast<std::size_t>(x);
             if (outside[i]) {
                 out.setPixel(x, y, kPureWhite);
             } else if (out.pixel(x, y) == kPureWhite) {
@@ -69,8 +68,8 @@ QImage settleOnWhite(const QImage& canvas)
     return out;
 }
 
-QImage paintOnWhite(QSize size, const QRectF& figure, const QSizeF& design, const std::function<void(QPainter&)>& paint)
-{
+QImage paintOnWhite(QSize size, const QRectF& figure, const QSizeF& design,
+                    const std::function<void(QPainter&)>& paint) {
     QImage canvas = whiteCanvas(size);
     QPainter painter;
     beginSmooth(painter, canvas);
@@ -80,4 +79,4 @@ QImage paintOnWhite(QSize size, const QRectF& figure, const QSizeF& design, cons
     return settleOnWhite(canvas);
 }
 
-} // namespace assetgen
+}  // namespace assetgen

@@ -24,7 +24,9 @@ std::vector<bool> edgeReachable(const QImage& image, const std::function<bool(QR
 // so that only the background matches a white transparent colour. Returns RGB32.
 QImage settleOnWhite(const QImage& canvas);
 
-// Paints a figure designed in the given units into its rectangle on white, then settles the background.
-QImage paintOnWhite(QSize size, const QRectF& figure, const QSizeF& design, const std::function<void(QPainter&)>& paint);
+// Paints a figure designed in the given units into its rectangle on white, then settles the
+// background.
+QImage paintOnWhite(QSize size, const QRectF& figure, const QSizeF& design,
+                    const std::function<void(QPainter&)>& paint);
 
-} // namespace assetgen
+}  // namespace assetgen

@@ -16,4 +16,4 @@ void putU32(QByteArray& out, std::uint32_t value);
 // Writes the whole file at once; throws std::runtime_error when it cannot.
 void writeBytes(const QByteArray& bytes, const QString& path);
 
-} // namespace assetgen
+}  // namespace assetgen

@@ -9,22 +9,19 @@
 
 namespace assetgen {
 
-QImage whiteCanvas(QSize size)
-{
+QImage whiteCanvas(QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     return image;
 }
 
-QImage clearLayer(QSize size)
-{
+QImage clearLayer(QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
-void soften(QImage& layer, int passes)
-{
+void soften(QImage& layer, int passes) {
     const int w = layer.width();
     const int h = layer.height();
     for (int pass = 0; pass < passes; ++pass) {
@@ -37,7 +34,7 @@ void soften(QImage& layer, int passes)
                         const int sx = x + dx;
                         const int sy = y + dy;
                         if (sx < 0 || sy < 0 || sx >= w || sy >= h) {
-                            continue; // outside counts as transparent
+                            continue;  // outside counts as transparent
                         }
                         const QRgb p = src.pixel(sx, sy);
                         sum[0] += qRed(p);
@@ -46,21 +43,22 @@ void soften(QImage& layer, int passes)
                         sum[3] += qAlpha(p);
                     }
                 }
-                layer.setPixel(x, y, qRgba((sum[0] + 4) / 9, (sum[1] + 4) / 9, (sum[2] + 4) / 9, (sum[3] + 4) / 9));
+                layer.setPixel(
+                    x, y,
+                    qRgba((sum[0] + 4) / 9, (sum[1] + 4) / 9, (sum[2] + 4) / 9, (sum[3] + 4) / 9));
             }
         }
     }
 }
 
-void beginSmooth(QPainter& painter, QImage& image)
-{
+void beginSmooth(QPainter& painter, QImage& image) {
     painter.begin(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
 }
 
-QPolygonF radialPolygon(const QPointF& centre, int corners, double firstAngle, double evenRadius, double oddRadius)
-{
+QPolygonF radialPolygon(const QPointF& centre, int corners, double firstAngle, double evenRadius,
+                        double oddRadius) {
     QPolygonF points;
     for (int k = 0; k < corners; ++k) {
         const double a = firstAngle + k * 2 * std::numbers::pi / corners;
@@ -70,10 +68,9 @@ QPolygonF radialPolygon(const QPointF& centre, int corners, double firstAngle, d
     return points;
 }
 
-void placeDesign(QPainter& painter, const QRectF& figure, const QSizeF& design)
-{
+void placeDesign(QPainter& painter, const QRectF& figure, const QSizeF& design) {
     painter.translate(figure.topLeft());
     painter.scale(figure.width() / design.width(), figure.height() / design.height());
 }
 
-} // namespace assetgen
+}  // namespace assetgen

@@ -23,10 +23,12 @@ void soften(QImage& layer, int passes);
 // A painter on the image with antialiasing on.
 void beginSmooth(QPainter& painter, QImage& image);
 
-// Corners around a centre, alternating between the two radii, starting at the given angle (radians).
-QPolygonF radialPolygon(const QPointF& centre, int corners, double firstAngle, double evenRadius, double oddRadius);
+// Corners around a centre, alternating between the two radii, starting at the given angle
+// (radians).
+QPolygonF radialPolygon(const QPointF& centre, int corners, double firstAngle, double evenRadius,
+                        double oddRadius);
 
 // Maps a drawing made in design units of the given size onto the figure's pixel rectangle.
 void placeDesign(QPainter& painter, const QRectF& figure, const QSizeF& design);
 
-} // namespace assetgen
+}  // namespace assetgen

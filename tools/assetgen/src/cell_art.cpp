@@ -6,8 +6,7 @@
 
 namespace assetgen {
 
-QImage emptyCellMark()
-{
+QImage emptyCellMark() {
     // A soft tile with a dot: quiet enough to sit beside the cell's letter.
     return paintOnWhite(QSize(40, 40), QRectF(0, 0, 40, 40), QSizeF(40, 40), [](QPainter& painter) {
         painter.setPen(QPen(QColor(132, 146, 170), 2.6));
@@ -19,4 +18,4 @@ QImage emptyCellMark()
     });
 }
 
-} // namespace assetgen
+}  // namespace assetgen

@@ -15,8 +15,7 @@ namespace {
 const QSizeF kDesign(51, 48);
 const QPointF kShadowOffset(5, 3.5);
 
-QPainterPath crossShape()
-{
+QPainterPath crossShape() {
     QPainterPath arms;
     arms.moveTo(6.5, 6.5);
     arms.lineTo(39.5, 37.5);
@@ -27,10 +26,9 @@ QPainterPath crossShape()
     stroker.setCapStyle(Qt::RoundCap);
     return stroker.createStroke(arms).simplified();
 }
-} // namespace
+}  // namespace
 
-QImage crossPicture(QSize size, const QRectF& figure)
-{
+QImage crossPicture(QSize size, const QRectF& figure) {
     const QPainterPath shape = crossShape();
 
     QImage shadow = clearLayer(size);
@@ -65,14 +63,12 @@ QImage crossPicture(QSize size, const QRectF& figure)
     return settleOnWhite(canvas);
 }
 
-QImage crossesGlyph()
-{
+QImage crossesGlyph() {
     return crossPicture(QSize(58, 57), QRectF(7, 3, 51, 48));
 }
 
-QImage crossCellMark()
-{
+QImage crossCellMark() {
     return crossPicture(QSize(100, 100), QRectF(3, 5, 94, 88.5));
 }
 
-} // namespace assetgen
+}  // namespace assetgen

@@ -9,8 +9,7 @@ namespace assetgen {
 
 namespace {
 // Equal-tempered pitch, counting semitones from A4.
-double pitch(int semitonesFromA4)
-{
+double pitch(int semitonesFromA4) {
     return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
 }
 
@@ -24,8 +23,7 @@ constexpr int G6 = 22;
 constexpr int C7 = 27;
 
 // Sawtooth overtones rolled off above the given corner, for a reedy buzz.
-std::vector<Partial> buzzPartials(double frequency, double corner)
-{
+std::vector<Partial> buzzPartials(double frequency, double corner) {
     std::vector<Partial> partials;
     for (int n = 1; n * frequency < 6000; ++n) {
         const double rolloff = 1 / (1 + std::pow(n * frequency / corner, 2));
@@ -34,8 +32,7 @@ std::vector<Partial> buzzPartials(double frequency, double corner)
     return partials;
 }
 
-Voice brass()
-{
+Voice brass() {
     Voice v;
     for (int n = 1; n <= 12; ++n) {
         v.partials.push_back({static_cast<double>(n), 1 / std::pow(n, 0.9), 0});
@@ -48,10 +45,9 @@ Voice brass()
     v.fade = 0.35;
     return v;
 }
-} // namespace
+}  // namespace
 
-Samples clickCue()
-{
+Samples clickCue() {
     Voice tick;
     tick.partials = {{1, 1, 0}, {2.71, 0.45, 60}};
     tick.attack = 0.0004;
@@ -64,8 +60,7 @@ Samples clickCue()
     return out;
 }
 
-Samples goodCue()
-{
+Samples goodCue() {
     Voice bell;
     bell.partials = {{1, 1, 0}, {2, 0.22, 5}, {3, 0.07, 9}};
     bell.attack = 0.003;
@@ -82,8 +77,7 @@ Samples goodCue()
     return out;
 }
 
-Samples badCue()
-{
+Samples badCue() {
     Samples out;
     const struct {
         double start, length, frequency;
@@ -102,8 +96,7 @@ Samples badCue()
     return out;
 }
 
-Samples tadaCue()
-{
+Samples tadaCue() {
     const Voice horn = brass();
     Samples out;
     const int pickup[] = {C5, E5, G5};
@@ -121,4 +114,4 @@ Samples tadaCue()
     return out;
 }
 
-} // namespace assetgen
+}  // namespace assetgen

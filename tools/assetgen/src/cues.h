@@ -10,9 +10,9 @@ namespace assetgen {
 // Loudest sample of every cue, in dB below full scale.
 inline constexpr double kCuePeakDbfs = -3.0;
 
-Samples clickCue(); // short crisp tick for every button
-Samples goodCue();  // bright rising chime for a right answer
-Samples badCue();   // low two-step buzz for a wrong answer
-Samples tadaCue();  // brass fanfare when a line is complete
+Samples clickCue();  // short crisp tick for every button
+Samples goodCue();   // bright rising chime for a right answer
+Samples badCue();    // low two-step buzz for a wrong answer
+Samples tadaCue();   // brass fanfare when a line is complete
 
-} // namespace assetgen
+}  // namespace assetgen

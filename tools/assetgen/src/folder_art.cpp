@@ -14,8 +14,7 @@ const QSizeF kDesign(50, 49);
 const QColor kEdge(203, 173, 27);
 const QColor kDeepEdge(168, 132, 20);
 
-void paintBack(QPainter& painter)
-{
+void paintBack(QPainter& painter) {
     const QPolygonF back{{9.5, 44},   {9.5, 5.5},  {11.5, 1.0}, {22.5, 1.0},
                          {24.5, 5.5}, {46.5, 5.5}, {46.5, 44}};
     QLinearGradient gold(QPointF(0, 1), QPointF(0, 44));
@@ -26,8 +25,7 @@ void paintBack(QPainter& painter)
     painter.drawPolygon(back);
 }
 
-void paintPaper(QPainter& painter)
-{
+void paintPaper(QPainter& painter) {
     const QRectF sheet(13.5, 8.5, 29, 26);
     painter.setPen(QPen(QColor(176, 170, 150), 0.8));
     painter.setBrush(QColor(250, 250, 244));
@@ -38,8 +36,7 @@ void paintPaper(QPainter& painter)
     }
 }
 
-void paintFlap(QPainter& painter)
-{
+void paintFlap(QPainter& painter) {
     const QPolygonF flap{{0.5, 20.5}, {36.5, 20.5}, {49.5, 48.5}, {13.5, 48.5}};
     QLinearGradient yellow(QPointF(4, 18), QPointF(40, 50));
     yellow.setColorAt(0.0, QColor(255, 250, 200));
@@ -59,10 +56,9 @@ void paintFlap(QPainter& painter)
     painter.setPen(QPen(kDeepEdge, 1.0, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(13.5, 48.5), QPointF(49.5, 48.5));
 }
-} // namespace
+}  // namespace
 
-QImage folderGlyph()
-{
+QImage folderGlyph() {
     return paintOnWhite(QSize(51, 54), QRectF(0, 4, 50, 49), kDesign, [](QPainter& painter) {
         paintBack(painter);
         paintPaper(painter);
@@ -70,4 +66,4 @@ QImage folderGlyph()
     });
 }
 
-} // namespace assetgen
+}  // namespace assetgen

@@ -16,4 +16,4 @@ inline constexpr int kIcoAlphaCut = 128;
 QByteArray icoFile24(const QImage& image);
 void writeIco24(const QImage& image, const QString& path);
 
-} // namespace assetgen
+}  // namespace assetgen

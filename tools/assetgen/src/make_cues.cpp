@@ -15,16 +15,14 @@ namespace {
 // A cue counts as sounding from the first sample above -40 dBFS.
 constexpr float kAudible = 0.01F;
 
-void writeCue(const assetgen::Samples& cue, const QDir& out, const char* name)
-{
+void writeCue(const assetgen::Samples& cue, const QDir& out, const char* name) {
     assetgen::writeWav16(cue, out.filePath(name));
     std::printf("%-10s %6.0f ms  peak %5.2f dBFS  sounding from sample %ld\n", name,
-                1000.0 * static_cast<double>(cue.size()) / assetgen::kSampleRate, assetgen::peakDbfs(cue),
-                assetgen::firstLoudSample(cue, kAudible));
+                1000.0 * static_cast<double>(cue.size()) / assetgen::kSampleRate,
+                assetgen::peakDbfs(cue), assetgen::firstLoudSample(cue, kAudible));
 }
 
-void makeAll(const QDir& out)
-{
+void makeAll(const QDir& out) {
     using namespace assetgen;
     writeCue(clickCue(), out, "click.wav");
     writeCue(goodCue(), out, "good.wav");
@@ -35,9 +33,8 @@ void makeAll(const QDir& out)
     writeBmp24(noughtCellMark(), out.filePath("zero.bmp"));
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     return assetgen::runTool(argc, argv, "make-cues", makeAll);
 }

@@ -12,15 +12,13 @@
 
 namespace {
 
-void savePng(const QImage& image, const QString& path)
-{
+void savePng(const QImage& image, const QString& path) {
     if (!image.save(path, "PNG")) {
         throw std::runtime_error("cannot write " + path.toStdString());
     }
 }
 
-void makeAll(const QDir& out)
-{
+void makeAll(const QDir& out) {
     using namespace assetgen;
     writeBmp24(crossesGlyph(), out.filePath("crosses.bmp"));
     writeBmp24(noughtsGlyph(), out.filePath("noughts.bmp"));
@@ -33,9 +31,8 @@ void makeAll(const QDir& out)
     }
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     return assetgen::runTool(argc, argv, "make-glyphs", makeAll);
 }

@@ -15,24 +15,21 @@ const QRectF kFace(7.5, 0.5, 40, 48);
 const QRectF kHole(19.5, 11.5, 16, 26);
 constexpr double kDepth = 7;
 
-QPainterPath ellipse(const QRectF& r)
-{
+QPainterPath ellipse(const QRectF& r) {
     QPainterPath path;
     path.addEllipse(r);
     return path;
 }
 
 // The face swept back to the left: both end ellipses and the band between their centres.
-QPainterPath sweptBody()
-{
+QPainterPath sweptBody() {
     QPainterPath body = ellipse(kFace) | ellipse(kFace.translated(-kDepth, 0));
     QPainterPath band;
     band.addRect(QRectF(kFace.center().x() - kDepth, kFace.top(), kDepth, kFace.height()));
     return (body | band).simplified();
 }
 
-void paintDepth(QPainter& painter)
-{
+void paintDepth(QPainter& painter) {
     QLinearGradient grey(QPointF(0, 0), QPointF(kFace.center().x(), 0));
     grey.setColorAt(0.0, QColor(166, 166, 166));
     grey.setColorAt(0.35, QColor(189, 189, 189));
@@ -42,8 +39,7 @@ void paintDepth(QPainter& painter)
     painter.drawPath(sweptBody());
 }
 
-void paintFace(QPainter& painter)
-{
+void paintFace(QPainter& painter) {
     const QPainterPath ring = (ellipse(kFace) - ellipse(kHole)).simplified();
     QLinearGradient red(kFace.topLeft(), kFace.bottomRight());
     red.setColorAt(0.0, QColor(226, 62, 92));
@@ -60,8 +56,7 @@ void paintFace(QPainter& painter)
 }
 
 // Through the hole: the see-through part pale, the inner wall on the right a little darker.
-void paintHole(QPainter& painter)
-{
+void paintHole(QPainter& painter) {
     QLinearGradient light(kHole.topRight(), kHole.bottomLeft());
     light.setColorAt(0.0, QColor(226, 226, 230));
     light.setColorAt(1.0, QColor(kInnerWhite, kInnerWhite, kInnerWhite));
@@ -77,10 +72,9 @@ void paintHole(QPainter& painter)
     painter.setPen(QPen(QColor(240, 78, 34), 1.6, Qt::SolidLine, Qt::RoundCap));
     painter.drawArc(kHole.adjusted(0.6, 0.6, -0.6, -0.6), 190 * 16, 80 * 16);
 }
-} // namespace
+}  // namespace
 
-QImage noughtPicture(QSize size, const QRectF& figure)
-{
+QImage noughtPicture(QSize size, const QRectF& figure) {
     return paintOnWhite(size, figure, kDesign, [](QPainter& painter) {
         paintDepth(painter);
         paintHole(painter);
@@ -88,14 +82,12 @@ QImage noughtPicture(QSize size, const QRectF& figure)
     });
 }
 
-QImage noughtsGlyph()
-{
+QImage noughtsGlyph() {
     return noughtPicture(QSize(55, 59), QRectF(2, 4, 48, 49));
 }
 
-QImage noughtCellMark()
-{
+QImage noughtCellMark() {
     return noughtPicture(QSize(100, 100), QRectF(4, 3, 92, 94));
 }
 
-} // namespace assetgen
+}  // namespace assetgen

@@ -17,14 +17,12 @@ constexpr double kOuter = 15.6;
 constexpr double kInner = 8.0;
 const QPointF kShadowOffset(1.3, 1.3);
 
-QPolygonF star()
-{
+QPolygonF star() {
     return radialPolygon(kCentre, 10, -std::numbers::pi / 2, kOuter, kInner);
 }
-} // namespace
+}  // namespace
 
-QImage starIcon(int side)
-{
+QImage starIcon(int side) {
     QImage image = clearLayer(QSize(side, side));
     QPainter painter;
     beginSmooth(painter, image);
@@ -45,4 +43,4 @@ QImage starIcon(int side)
     return image;
 }
 
-} // namespace assetgen
+}  // namespace assetgen

@@ -23,15 +23,13 @@ constexpr double kLetterHeight = 12;
 constexpr double kLetterGap = 1.6;
 
 // Regular octagon with flat sides facing the axes, given its inscribed radius.
-QPolygonF octagon(double apothem)
-{
+QPolygonF octagon(double apothem) {
     const double radius = apothem / std::cos(std::numbers::pi / 8);
     return radialPolygon(kCentre, 8, std::numbers::pi / 8, radius, radius);
 }
 
 // Centre lines of the bold capitals in a letter box of kLetterWidth x kLetterHeight.
-QPainterPath letterS()
-{
+QPainterPath letterS() {
     const double half = kStroke / 2;
     const double rx = kLetterWidth / 2 - half;
     const double ry = (kLetterHeight - kStroke) / 4;
@@ -44,8 +42,7 @@ QPainterPath letterS()
     return path;
 }
 
-QPainterPath letterT()
-{
+QPainterPath letterT() {
     const double half = kStroke / 2;
     QPainterPath path;
     path.moveTo(0, half);
@@ -55,16 +52,14 @@ QPainterPath letterT()
     return path;
 }
 
-QPainterPath letterO()
-{
+QPainterPath letterO() {
     const double half = kStroke / 2;
     QPainterPath path;
     path.addEllipse(QRectF(half, half, kLetterWidth - kStroke, kLetterHeight - kStroke));
     return path;
 }
 
-QPainterPath letterP()
-{
+QPainterPath letterP() {
     const double half = kStroke / 2;
     const double bowl = kLetterHeight * 0.56;
     const double r = (bowl - kStroke) / 2;
@@ -77,8 +72,7 @@ QPainterPath letterP()
     return path;
 }
 
-QPainterPath word()
-{
+QPainterPath word() {
     const QPainterPath letters[] = {letterS(), letterT(), letterO(), letterP()};
     const double width = 4 * kLetterWidth + 3 * kLetterGap;
     QPainterPath all;
@@ -94,8 +88,7 @@ QPainterPath word()
     return stroker.createStroke(all).simplified();
 }
 
-void paintFace(QPainter& painter, const QPolygonF& face)
-{
+void paintFace(QPainter& painter, const QPolygonF& face) {
     QLinearGradient red(QPointF(0, kRimWidth), QPointF(0, 48 - kRimWidth));
     red.setColorAt(0.00, QColor(255, 214, 220));
     red.setColorAt(0.16, QColor(252, 120, 128));
@@ -116,16 +109,16 @@ void paintFace(QPainter& painter, const QPolygonF& face)
     painter.setClipping(false);
     painter.setPen(Qt::NoPen);
 }
-} // namespace
+}  // namespace
 
-QImage stopGlyph()
-{
+QImage stopGlyph() {
     return paintOnWhite(QSize(53, 51), QRectF(2, 2, 48, 48), kDesign, [](QPainter& painter) {
         painter.setBrush(QColor(105, 30, 34));
         painter.drawPolygon(octagon(24));
         paintFace(painter, octagon(24 - kRimWidth));
 
-        // Letters a shade off white: they are enclosed, so pure white would not count as background.
+        // Letters a shade off white: they are enclosed, so pure white would not count as
+        // background.
         const QPainterPath letters = word();
         painter.setBrush(QColor(120, 0, 8, 150));
         painter.drawPath(letters.translated(0.6, 0.7));
@@ -134,4 +127,4 @@ QImage stopGlyph()
     });
 }
 
-} // namespace assetgen
+}  // namespace assetgen

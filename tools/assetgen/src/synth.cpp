@@ -11,14 +11,12 @@
 namespace assetgen {
 
 namespace {
-std::size_t toIndex(double seconds)
-{
+std::size_t toIndex(double seconds) {
     return static_cast<std::size_t>(std::lround(std::max(0.0, seconds) * kSampleRate));
 }
 
 // Rise over the attack, exponential fading, linear fall over the release after the note's length.
-double envelope(const Voice& voice, double t, double length)
-{
+double envelope(const Voice& voice, double t, double length) {
     double level = voice.attack > 0 ? std::min(1.0, (t + 1.0 / kSampleRate) / voice.attack) : 1.0;
     level *= std::exp(-voice.fade * t);
     if (t > length) {
@@ -26,15 +24,14 @@ double envelope(const Voice& voice, double t, double length)
     }
     return level;
 }
-} // namespace
+}  // namespace
 
-Samples silence(double seconds)
-{
+Samples silence(double seconds) {
     return Samples(toIndex(seconds), 0.0F);
 }
 
-void addNote(Samples& out, const Voice& voice, double start, double length, double frequency, double gain)
-{
+void addNote(Samples& out, const Voice& voice, double start, double length, double frequency,
+             double gain) {
     const std::size_t first = toIndex(start);
     const std::size_t count = toIndex(length + voice.release);
     out.resize(std::max(out.size(), first + count), 0.0F);
@@ -44,7 +41,8 @@ void addNote(Samples& out, const Voice& voice, double start, double length, doub
         const double t = static_cast<double>(i) / kSampleRate;
         const double env = envelope(voice, t, length);
         const double wobble = t > voice.vibratoDelay
-                                  ? voice.vibratoDepth * std::sin(twoPi * voice.vibratoRate * (t - voice.vibratoDelay))
+                                  ? voice.vibratoDepth * std::sin(twoPi * voice.vibratoRate *
+                                                                  (t - voice.vibratoDelay))
                                   : 0.0;
         const double f = frequency * (1 + voice.glide * t) * (1 + wobble);
         double sum = 0;
@@ -58,8 +56,8 @@ void addNote(Samples& out, const Voice& voice, double start, double length, doub
     }
 }
 
-void addNoise(Samples& out, double start, double length, double gain, double fade, std::uint32_t seed)
-{
+void addNoise(Samples& out, double start, double length, double gain, double fade,
+              std::uint32_t seed) {
     const std::size_t first = toIndex(start);
     const std::size_t count = toIndex(length);
     out.resize(std::max(out.size(), first + count), 0.0F);
@@ -74,8 +72,7 @@ void addNoise(Samples& out, double start, double length, double gain, double fad
     }
 }
 
-void finishCue(Samples& out, double fadeIn, double fadeOut, double peak)
-{
+void finishCue(Samples& out, double fadeIn, double fadeOut, double peak) {
     const std::size_t in = std::min(out.size(), toIndex(fadeIn));
     const std::size_t tail = std::min(out.size(), toIndex(fadeOut));
     for (std::size_t i = 0; i < in; ++i) {
@@ -96,8 +93,7 @@ void finishCue(Samples& out, double fadeIn, double fadeOut, double peak)
     }
 }
 
-double peakDbfs(const Samples& samples)
-{
+double peakDbfs(const Samples& samples) {
     float loudest = 0;
     for (const float s : samples) {
         loudest = std::max(loudest, std::abs(s));
@@ -105,10 +101,10 @@ double peakDbfs(const Samples& samples)
     return 20 * std::log10(std::max(loudest, 1e-9F));
 }
 
-long firstLoudSample(const Samples& samples, float level)
-{
-    const auto it = std::find_if(samples.begin(), samples.end(), [level](float s) { return std::abs(s) >= level; });
+long firstLoudSample(const Samples& samples, float level) {
+    const auto it = std::find_if(samples.begin(), samples.end(),
+                                 [level](float s) { return std::abs(s) >= level; });
     return it == samples.end() ? -1 : static_cast<long>(it - samples.begin());
 }
 
-} // namespace assetgen
+}  // namespace assetgen

@@ -8,8 +8,7 @@
 
 namespace assetgen {
 
-int runTool(int argc, char** argv, const char* name, const std::function<void(const QDir&)>& make)
-{
+int runTool(int argc, char** argv, const char* name, const std::function<void(const QDir&)>& make) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", name);
         return 2;
@@ -28,4 +27,4 @@ int runTool(int argc, char** argv, const char* name, const std::function<void(co
     return 0;
 }
 
-} // namespace assetgen
+}  // namespace assetgen

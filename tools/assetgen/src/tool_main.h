@@ -11,4 +11,4 @@ namespace assetgen {
 // Shared command line of the generators: one argument, the output folder, created when missing.
 int runTool(int argc, char** argv, const char* name, const std::function<void(const QDir&)>& make);
 
-} // namespace assetgen
+}  // namespace assetgen

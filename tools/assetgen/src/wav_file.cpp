@@ -19,14 +19,13 @@ struct Closer {
 };
 using SoundHandle = std::unique_ptr<SNDFILE, Closer>;
 
-[[noreturn]] void fail(const char* what, const QString& path)
-{
-    throw std::runtime_error(std::string(what) + " " + path.toStdString() + ": " + sf_strerror(nullptr));
+[[noreturn]] void fail(const char* what, const QString& path) {
+    throw std::runtime_error(std::string(what) + " " + path.toStdString() + ": " +
+                             sf_strerror(nullptr));
 }
-} // namespace
+}  // namespace
 
-void writeWav16(const Samples& samples, const QString& path)
-{
+void writeWav16(const Samples& samples, const QString& path) {
     SF_INFO info{};
     info.samplerate = kSampleRate;
     info.channels = 1;
@@ -40,13 +39,13 @@ void writeWav16(const Samples& samples, const QString& path)
     std::transform(samples.begin(), samples.end(), pcm.begin(), [](float s) {
         return static_cast<short>(std::lround(std::clamp(s, -1.0F, 1.0F) * 32767.0F));
     });
-    if (sf_write_short(file.get(), pcm.data(), static_cast<sf_count_t>(pcm.size())) != static_cast<sf_count_t>(pcm.size())) {
+    if (sf_write_short(file.get(), pcm.data(), static_cast<sf_count_t>(pcm.size())) !=
+        static_cast<sf_count_t>(pcm.size())) {
         fail("cannot write", path);
     }
 }
 
-SoundFile readSound(const QString& path)
-{
+SoundFile readSound(const QString& path) {
     SF_INFO info{};
     const SoundHandle file(sf_open(path.toLocal8Bit().constData(), SFM_READ, &info));
     if (!file) {
@@ -64,4 +63,4 @@ SoundFile readSound(const QString& path)
     return out;
 }
 
-} // namespace assetgen
+}  // namespace assetgen

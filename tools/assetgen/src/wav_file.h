@@ -21,4 +21,4 @@ struct SoundFile {
 };
 SoundFile readSound(const QString& path);
 
-} // namespace assetgen
+}  // namespace assetgen
