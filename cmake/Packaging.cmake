@@ -67,14 +67,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Two teams, the crosses and the noughts, win the cells of a 3 x 3 board by
 answering questions; a host runs the game from one full-screen window with
 the mouse. Questions come from a bank file of seven rounds of nine; qbtool
-<<<<<<< HEAD
 makes a bank from a spreadsheet and prints the host's answer sheet; the
 question editor writes and checks a bank in a window.")
 # The Qt, sound and C++ libraries come from dpkg-shlibdeps; the layout's font is only looked up by name.
-=======
-makes a bank from a spreadsheet and prints the host's answer sheet.")
-# The Qt, sound and C++ libraries come from dpkg-shlibdeps; the layout's font is only looked up by name.
->>>>>>> sound
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # Qt's own words (the file dialog, the error box's button) in the user's language.
