@@ -104,8 +104,8 @@ void PulseCuePlayer::OpenStream(int rate) {
     m_streamRate = rate;
     // The stream keeps the file's rate: a rate the server converts on the way
     // would carry the end of one cue into the start of the next.
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(rate), Cue::kChannels};
-    m_stream = pa_stream_new(m_context, "cues", &spec, nullptr);
+    const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(rate), Cue::kChannels};
+    m_stream = pa_stream_new(m_context, "cues", &format, nullptr);
     if (m_stream == nullptr) {
         Fallback();
         return;
