@@ -13,6 +13,10 @@ namespace {
 constexpr unsigned kLatencyUs = 40000;
 constexpr int kWaitMs = 10;  // how long a cut-off can wait for the thread
 
+// alsa-lib writes its own diagnostics to stderr, several lines for a machine
+// without a sound card; the player says in one line that it plays silently.
+void Quiet(const char*, int, const char*, int, const char*, ...) {}
+
 bool Configure(snd_pcm_t* pcm, int rate) {
     return snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED,
                               Cue::kChannels, static_cast<unsigned>(rate), 1, kLatencyUs) == 0;
@@ -21,6 +25,7 @@ bool Configure(snd_pcm_t* pcm, int rate) {
 }  // namespace
 
 std::unique_ptr<AlsaOutput> AlsaOutput::Open() {
+    snd_lib_error_set_handler(Quiet);
     snd_pcm_t* pcm = nullptr;
     if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) != 0) {
         return nullptr;

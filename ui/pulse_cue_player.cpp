@@ -5,6 +5,8 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 
 namespace kletochka {
 
@@ -158,7 +160,17 @@ void PulseCuePlayer::Lost() {
 }
 
 void PulseCuePlayer::Fallback() {
+    // A refused connect reports the failure through the state callback too.
+    if (m_state != State::Connecting) {
+        return;
+    }
     m_alsa = AlsaOutput::Open();
+    if (!m_alsa) {
+        // The window shows no error for this; whoever started it from a terminal learns why.
+        std::fprintf(stderr,
+                     "%s: no sound device (no sound server, no ALSA output); playing silently\n",
+                     program_invocation_short_name);
+    }
     Settle(m_alsa ? State::Alsa : State::Silent);
 }
 
