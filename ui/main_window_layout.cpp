@@ -202,8 +202,11 @@ void TfrmMAin::ShowMaximised() {
 bool TfrmMAin::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_surface) {
         if (event->type() == QEvent::Resize) {
-            // The title band spans the whole width.
+            // The title band spans the whole width, and the turn band follows it at
+            // once: widened only in the paint, it would need a second paint before
+            // the first frame is whole, and an X server makes that one wait for the first.
             lbl->resize(m_surface->width(), lbl->height());
+            FormPaint();
         } else if (event->type() == QEvent::Paint) {
             FormPaint();
         }

@@ -131,6 +131,29 @@ TEST_F(WindowTest, BandsAreSolidAndStretchOverTheWidth) {
     EXPECT_EQ(screen.pixelColor(1390, 80).rgb(), colors::clBlack);
 }
 
+// The class sees the start-up frame whole at once: no band is painted a second
+// time because its width changed while the first frame was being painted.
+TEST_F(WindowTest, FirstFrameNeedsOnePaint) {
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } count;
+    TfrmMAin& w = Window();
+    w.lblHod->installEventFilter(&count);
+    w.ShowMaximised();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    for (int i = 0; i < 5; ++i) {
+        QApplication::sendPostedEvents();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(count.paints, 1);
+    EXPECT_EQ(w.lblHod->width(), w.lbl->width());
+    EXPECT_EQ(w.lbl->width(), w.surface()->width());
+}
+
 TEST_F(WindowTest, PushButtonsMatchTheLayoutAndTabInOrder) {
     QWidget* previous = nullptr;
     for (const Expected& e : kButtons) {
