@@ -164,12 +164,11 @@ int Measure(const std::string& source, const QString& folder, int confirms,
         std::fprintf(stderr, "cue_latency: error box: %s\n", qPrintable(text));
         ++errors;
     });
-    WindowPlatform platform = RealPlatform();
-    if (!static_cast<PulseCuePlayer&>(*platform.sound).audible()) {
+    // A player of its own makes sure a server answers; the game's comes from its library.
+    if (!PulseCuePlayer().audible()) {
         throw std::runtime_error("the player found no sound server");
     }
-    platform.executablePath = QDir(folder).filePath(QStringLiteral("kletochka"));
-    TfrmMAin window(std::move(platform));
+    TfrmMAin window(RealPlatform(QDir(folder).filePath(QStringLiteral("kletochka"))));
     const Stamps stamps = PlayGame(window, confirms, folder);
     const Recording recording = recorder.stop();
     if (errors > 0) {

@@ -9,6 +9,8 @@ namespace kletochka::bench {
 
 // The middle value; the mean of the two middle ones for an even count. 0 when empty.
 double Median(std::vector<double> values);
+// The value a quarter of the way up: a quarter of the values are at most this.
+double LowerQuartile(std::vector<double> values);
 double Worst(const std::vector<double>& values);
 
 // A number with a fixed count of decimals.

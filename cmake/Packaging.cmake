@@ -7,13 +7,16 @@ include(GNUInstallDirs)
 # pictures by bare name in the working directory, so all of them share one
 # private program folder, entered by the launcher. Debian keeps a program's
 # private executables under PREFIX/lib/<package> (never /opt for packages);
-# a plain "lib", not the multiarch one, since nothing here is a library.
+# a plain "lib", not the multiarch one: the one library here is the game's
+# own sound library, which only the game loads, from beside itself.
 set(KLETOCHKA_INSTALL_APPDIR "lib/kletochka" CACHE STRING
     "Program folder, relative to the install prefix")
 
 # Both programs link only the system's own libraries: no run path.
-set_target_properties(kletochka qbtool PROPERTIES INSTALL_RPATH "")
+set_target_properties(kletochka kletochka_sound qbtool PROPERTIES INSTALL_RPATH "")
 install(TARGETS kletochka RUNTIME DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
+# The game loads its sound library from beside itself.
+install(TARGETS kletochka_sound LIBRARY DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
 install(FILES ${KLETOCHKA_RUNTIME_ASSETS} ${KLETOCHKA_DIST_DIR}/default.qb
         DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
 

@@ -15,6 +15,8 @@ class CuePlayer {
     virtual void open(const QString& path) = 0;
     // Starts the open file from its beginning and returns at once; a failure is silent.
     virtual void play() = 0;
+    // The window is on screen: the player may now get ready what its first cue needs.
+    virtual void prepare() {}
 };
 
 }  // namespace kletochka

@@ -160,6 +160,7 @@ class TfrmMAin : public QWidget {
     QuestionBank m_bank;
     GameState m_game;
     int m_opacity = kOpaque;
+    bool m_shown = false;  // the first frame has been painted
     QScrollArea* m_scroll = nullptr;
     QWidget* m_surface = nullptr;
     std::array<PictureButton*, GameState::kCells> m_cells{};

@@ -209,6 +209,12 @@ bool TfrmMAin::eventFilter(QObject* watched, QEvent* event) {
             FormPaint();
         } else if (event->type() == QEvent::Paint) {
             FormPaint();
+            if (!m_shown) {
+                // The first frame is up, so the sound may get ready now: not before,
+                // since loading it slows the frame down.
+                m_shown = true;
+                QTimer::singleShot(0, this, [this] { mp().prepare(); });
+            }
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -3,18 +3,27 @@
 #include "platform.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include "cell_bitmap.h"
-#include "pulse_cue_player.h"
 #include "question_file_dialog.h"
+#include "sound_library.h"
 
 namespace kletochka {
 
 WindowPlatform RealPlatform() {
+    return RealPlatform(QCoreApplication::applicationFilePath());
+}
+
+WindowPlatform RealPlatform(const QString& executablePath) {
     WindowPlatform platform;
-    platform.sound = std::make_unique<PulseCuePlayer>();
+    platform.sound = std::make_unique<SoundLibraryPlayer>(
+        QFileInfo(executablePath)
+            .dir()
+            .filePath(QString::fromLatin1(SoundLibraryPlayer::kFileName)));
     platform.dialog = std::make_unique<QtQuestionFileDialog>();
-    platform.executablePath = QCoreApplication::applicationFilePath();
+    platform.executablePath = executablePath;
     platform.loadBitmap = LoadCellBitmap;
     platform.terminate = [] { QCoreApplication::exit(0); };
     return platform;

@@ -164,19 +164,17 @@ INSTANTIATE_TEST_SUITE_P(
     Matrix, BadSoundTest,
     ::testing::Values(
         BadFile{"missing", "bin/click.wav", Put::Nothing, {}, "Couldn't open %1/bin/click.wav."},
-        BadFile{"empty", "bin/click.wav", Put::Bytes, {}, "Format not recognised."},
-        BadFile{"text", "bin/click.wav", Put::Bytes, "this is not a sound\n",
-                "Format not recognised."},
+        BadFile{"empty", "bin/click.wav", Put::Bytes, {}, "Not a wave file."},
+        BadFile{"text", "bin/click.wav", Put::Bytes, "this is not a sound\n", "Not a wave file."},
         BadFile{"dataCutShort", "bin/click.wav", Put::Bytes, test::Wave(100, 8820),
                 "The sound data is cut short."},
         BadFile{"headerOnly", "bin/click.wav", Put::Bytes, test::GoodWave().substr(0, 30),
-                "Error in WAV file. No 'data' chunk marker."},
+                "The wave file's format is cut short."},
         BadFile{"mpegInWave", "bin/click.wav", Put::Bytes, test::Wave(100, 200, 0x55),
                 "Error in WAV/W64/RF64 file. Malformed 'fmt ' chunk."},
         BadFile{"unknownCodec", "bin/click.wav", Put::Bytes, test::Wave(100, 200, 0xFF),
                 "Error in WAV/W64/RF64 file. Malformed 'fmt ' chunk."},
-        BadFile{"ogg", "bin/click.wav", Put::Bytes, Ogg(),
-                "File contains data in an unimplemented format."}),
+        BadFile{"ogg", "bin/click.wav", Put::Bytes, Ogg(), "Not a wave file."}),
     PrintName);
 
 // Cell pictures: "empty.bmp" in the working folder, loaded when round 1 starts.

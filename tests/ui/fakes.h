@@ -34,6 +34,8 @@ class FakeCuePlayer : public CuePlayer {
         log << "open " + name;
     }
     void play() override { log << "play " + m_current; }
+    void prepare() override { ++prepared; }
+    int prepared = 0;
 
     // Only the cues that were played, in order.
     QStringList played() const {

@@ -154,6 +154,19 @@ TEST_F(WindowTest, FirstFrameNeedsOnePaint) {
     EXPECT_EQ(w.lbl->width(), w.surface()->width());
 }
 
+TEST_F(WindowTest, SoundGetsReadyOnceTheFirstFrameIsUp) {
+    TfrmMAin& w = Window();
+    QApplication::processEvents();
+    EXPECT_EQ(sound->prepared, 0);
+    w.ShowMaximised();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QApplication::processEvents();
+    EXPECT_EQ(sound->prepared, 1);
+    w.repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(sound->prepared, 1);
+}
+
 TEST_F(WindowTest, PushButtonsMatchTheLayoutAndTabInOrder) {
     QWidget* previous = nullptr;
     for (const Expected& e : kButtons) {
