@@ -27,15 +27,19 @@ void CheckWaveFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         throw SoundError("Couldn't open " + path.toStdString() + ".");
     }
-    const QByteArray bytes = file.readAll();
-    const qint64 size = bytes.size();
-    const char* data = bytes.constData();
-    if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) {
+    // Only the chunk headers are read: the sound itself is the decoder's.
+    const qint64 size = file.size();
+    char head[12];
+    if (file.read(head, 12) != 12 || std::memcmp(head, "RIFF", 4) != 0 ||
+        std::memcmp(head + 8, "WAVE", 4) != 0) {
         throw SoundError("Not a wave file.");
     }
     bool format = false;
     for (qint64 at = 12; at + kChunkHeader <= size;) {
-        const char* id = data + at;
+        char id[kChunkHeader];
+        if (!file.seek(at) || file.read(id, kChunkHeader) != kChunkHeader) {
+            throw SoundError("Couldn't read " + path.toStdString() + ".");
+        }
         const qint64 length = LittleEndian32(id + 4);
         const qint64 body = at + kChunkHeader;
         if (std::memcmp(id, "fmt ", 4) == 0) {
