@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "run_game.h"
+#include "app/run_game.h"
 
 #include <cstdio>
 #include <exception>
 
-#include "application.h"
-#include "main_window.h"
-#include "platform.h"
-#include "qt_translations.h"
+#include "ui/application.h"
+#include "ui/main_window.h"
+#include "ui/platform.h"
+#include "widgets/qt_translations.h"
 
 namespace kletochka {
 

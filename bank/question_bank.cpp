@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "question_bank.h"
+#include "bank/question_bank.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <system_error>
 
-#include "error.h"
-#include "file_handle.h"
+#include "bank/error.h"
+#include "bank/file_handle.h"
 
 namespace kletochka {
 

@@ -14,10 +14,10 @@
 #include <iostream>
 #include <memory>
 
-#include "application.h"
-#include "cell_bitmap.h"
 #include "goal_rows.h"
-#include "main_window.h"
+#include "ui/application.h"
+#include "ui/main_window.h"
+#include "widgets/cell_bitmap.h"
 
 namespace {
 

@@ -17,16 +17,16 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "application.h"
 #include "clock.h"
-#include "label.h"
-#include "main_window.h"
 #include "monitor_recorder.h"
-#include "picture_button.h"
-#include "platform.h"
-#include "pulse_cue_player.h"
 #include "recording.h"
 #include "report.h"
+#include "sound/plugin/pulse_cue_player.h"
+#include "ui/application.h"
+#include "ui/main_window.h"
+#include "ui/platform.h"
+#include "widgets/label.h"
+#include "widgets/picture_button.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "bank_document.h"
-#include "cell_model.h"
-#include "document_files.h"
+#include "editor/bank_document.h"
+#include "editor/cell_model.h"
+#include "editor/document_files.h"
+#include "editor/problem_model.h"
+#include "editor/text_limit.h"
 #include "goal_rows.h"
-#include "problem_model.h"
-#include "text_limit.h"
 
 namespace {
 

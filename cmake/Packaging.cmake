@@ -13,10 +13,10 @@ set(KLETOCHKA_INSTALL_APPDIR "lib/kletochka" CACHE STRING
     "Program folder, relative to the install prefix")
 
 # Both programs link only the system's own libraries: no run path.
-set_target_properties(kletochka kletochka_sound qbtool PROPERTIES INSTALL_RPATH "")
+set_target_properties(kletochka kletochka_sound_plugin qbtool PROPERTIES INSTALL_RPATH "")
 install(TARGETS kletochka RUNTIME DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
 # The game loads its sound library from beside itself.
-install(TARGETS kletochka_sound LIBRARY DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
+install(TARGETS kletochka_sound_plugin LIBRARY DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
 install(FILES ${KLETOCHKA_RUNTIME_ASSETS} ${KLETOCHKA_DIST_DIR}/default.qb
         DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
 

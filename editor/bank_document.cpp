@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bank_document.h"
+#include "editor/bank_document.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "display_text.h"
-#include "edit_commands.h"
-#include "host_sheet.h"
-#include "table_columns.h"
-#include "text_limit.h"
+#include "authoring/host_sheet.h"
+#include "authoring/table_columns.h"
+#include "editor/edit_commands.h"
+#include "editor/text_limit.h"
+#include "widgets/display_text.h"
 
 namespace kletochka::editor {
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bank_problem.h"
+#include "editor/bank_problem.h"
 
 namespace kletochka::editor {
 

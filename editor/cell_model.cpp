@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cell_model.h"
+#include "editor/cell_model.h"
 
-#include "bank_document.h"
-#include "problem.h"
+#include "authoring/problem.h"
+#include "editor/bank_document.h"
 
 namespace kletochka::editor {
 

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document_files.h"
+#include "editor/document_files.h"
 
 #include <QFile>
 #include <filesystem>
 
-#include "bank_check.h"
-#include "bank_loading.h"
-#include "file_io.h"
-#include "question_table.h"
+#include "authoring/bank_check.h"
+#include "authoring/bank_loading.h"
+#include "authoring/file_io.h"
+#include "authoring/question_table.h"
 
 namespace kletochka::editor {
 

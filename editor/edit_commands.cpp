@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "edit_commands.h"
+#include "editor/edit_commands.h"
 
 #include <cstring>
 
-#include "bank_document.h"
+#include "editor/bank_document.h"
 
 namespace kletochka::editor {
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "field.h"
+#include "editor/field.h"
 
-#include "record_check.h"
+#include "authoring/record_check.h"
 
 namespace kletochka::editor {
 

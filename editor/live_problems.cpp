@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "live_problems.h"
+#include "editor/live_problems.h"
 
 #include <algorithm>
 
-#include "bank_check.h"
-#include "table_columns.h"
+#include "authoring/bank_check.h"
+#include "authoring/table_columns.h"
 
 namespace kletochka::editor {
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "problem_model.h"
+#include "editor/problem_model.h"
 
-#include "bank_document.h"
+#include "editor/bank_document.h"
 
 namespace kletochka::editor {
 

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text_limit.h"
+#include "editor/text_limit.h"
 
 #include <QList>
 
-#include "display_text.h"
-#include "question_record.h"
+#include "bank/question_record.h"
+#include "widgets/display_text.h"
 
 namespace kletochka::editor {
 

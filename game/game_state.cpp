@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game_state.h"
+#include "game/game_state.h"
 
 #include <algorithm>
 #include <exception>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "application.h"
+#include "ui/application.h"
 
 #include <QMessageBox>
 #include <QStyleFactory>
 
-#include "palette.h"
-#include "paths.h"
+#include "ui/paths.h"
+#include "widgets/palette.h"
 
 namespace kletochka {
 

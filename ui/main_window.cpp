@@ -2,20 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's handlers: what each click, tick and repaint does, in order.
 // A step that throws ends its handler; what came before it stays done.
-#include "main_window.h"
+#include "ui/main_window.h"
 
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
 
-#include "application.h"
-#include "cue_player.h"
-#include "display_text.h"
-#include "label.h"
-#include "paths.h"
-#include "picture_button.h"
-#include "question_file_dialog.h"
-#include "window_texts.h"
+#include "sound/cue_player.h"
+#include "ui/application.h"
+#include "ui/paths.h"
+#include "ui/question_file_dialog.h"
+#include "widgets/display_text.h"
+#include "widgets/label.h"
+#include "widgets/picture_button.h"
+#include "widgets/window_texts.h"
 
 namespace kletochka {
 

@@ -11,16 +11,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "bevel_panel.h"
-#include "builtin_image.h"
-#include "cue_player.h"
-#include "fonts.h"
-#include "label.h"
-#include "main_window.h"
-#include "palette.h"
-#include "picture_button.h"
-#include "question_file_dialog.h"
-#include "window_texts.h"
+#include "sound/cue_player.h"
+#include "ui/main_window.h"
+#include "ui/question_file_dialog.h"
+#include "widgets/bevel_panel.h"
+#include "widgets/builtin_image.h"
+#include "widgets/fonts.h"
+#include "widgets/label.h"
+#include "widgets/palette.h"
+#include "widgets/picture_button.h"
+#include "widgets/window_texts.h"
 
 namespace kletochka {
 

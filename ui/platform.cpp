@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform.h"
+#include "ui/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-#include "cell_bitmap.h"
-#include "question_file_dialog.h"
-#include "sound_library.h"
+#include "sound/sound_library.h"
+#include "ui/question_file_dialog.h"
+#include "widgets/cell_bitmap.h"
 
 namespace kletochka {
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "question_file_dialog.h"
+#include "ui/question_file_dialog.h"
 
 #include <QFileDialog>
 

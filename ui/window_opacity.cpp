@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_opacity.h"
+#include "ui/window_opacity.h"
 
 #include <xcb/xcb.h>
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor_window.h"
+#include "editor/window/editor_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,15 +15,15 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-#include "bank_document.h"
-#include "cell_model.h"
-#include "field_edit.h"
-#include "preview_pane.h"
-#include "problem_model.h"
-#include "problem_texts.h"
-#include "question_form.h"
-#include "round_boards.h"
-#include "window_texts.h"
+#include "editor/bank_document.h"
+#include "editor/cell_model.h"
+#include "editor/problem_model.h"
+#include "editor/window/field_edit.h"
+#include "editor/window/preview_pane.h"
+#include "editor/window/problem_texts.h"
+#include "editor/window/question_form.h"
+#include "editor/window/round_boards.h"
+#include "widgets/window_texts.h"
 
 namespace kletochka::editor {
 

@@ -11,11 +11,11 @@
 #include <QTextDocument>
 #include <QUndoStack>
 
-#include "bank_document.h"
-#include "bank_problem.h"
-#include "editor_window.h"
-#include "error.h"
-#include "round_boards.h"
+#include "bank/error.h"
+#include "editor/bank_document.h"
+#include "editor/bank_problem.h"
+#include "editor/window/editor_window.h"
+#include "editor/window/round_boards.h"
 
 namespace kletochka::editor {
 

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "field_edit.h"
+#include "editor/window/field_edit.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QValidator>
 
-#include "field_rules.h"
+#include "editor/window/field_rules.h"
 
 namespace kletochka::editor {
 

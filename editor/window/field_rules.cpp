@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "field_rules.h"
+#include "editor/window/field_rules.h"
 
 #include <QCoreApplication>
 #include <QStringView>
 
-#include "question_record.h"
-#include "text_limit.h"
+#include "bank/question_record.h"
+#include "editor/text_limit.h"
 
 namespace kletochka::editor {
 

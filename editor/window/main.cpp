@@ -6,8 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "editor_window.h"
-#include "qt_translations.h"
+#include "editor/window/editor_window.h"
+#include "widgets/qt_translations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "preview_pane.h"
+#include "editor/window/preview_pane.h"
 
 #include <QLabel>
 #include <QPainter>
 
-#include "fit_check.h"
-#include "fonts.h"
-#include "label.h"
-#include "palette.h"
+#include "authoring/fit_check.h"
+#include "widgets/fonts.h"
+#include "widgets/label.h"
+#include "widgets/palette.h"
 
 namespace kletochka::editor {
 

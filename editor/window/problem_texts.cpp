@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "problem_texts.h"
+#include "editor/window/problem_texts.h"
 
-#include "problem_model.h"
-#include "window_texts.h"
+#include "editor/problem_model.h"
+#include "widgets/window_texts.h"
 
 namespace kletochka::editor {
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "question_form.h"
+#include "editor/window/question_form.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "field_edit.h"
-#include "text_limit.h"
+#include "editor/text_limit.h"
+#include "editor/window/field_edit.h"
 
 namespace kletochka::editor {
 

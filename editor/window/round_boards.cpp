@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "round_boards.h"
+#include "editor/window/round_boards.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QToolButton>
 
-#include "question_bank.h"
-#include "window_texts.h"
+#include "bank/question_bank.h"
+#include "widgets/window_texts.h"
 
 namespace kletochka::editor {
 

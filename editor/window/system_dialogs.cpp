@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 
-#include "editor_dialogs.h"
+#include "editor/window/editor_dialogs.h"
 
 namespace kletochka::editor {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "csv_reader.h"
+#include "authoring/csv_reader.h"
 #include "param_name.h"
 
 namespace kletochka::authoring {

@@ -12,9 +12,9 @@
 #include <set>
 #include <vector>
 
+#include "bank/error.h"
+#include "bank/question_bank.h"
 #include "bank_files.h"
-#include "error.h"
-#include "question_bank.h"
 #include "temp_dir.h"
 
 namespace kletochka {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "question_record.h"
+#include "bank/question_record.h"
 
 namespace kletochka {
 namespace {

@@ -7,9 +7,9 @@
 #include <QSignalSpy>
 #include <cstring>
 
-#include "bank_document.h"
 #include "bank_files.h"
-#include "document_files.h"
+#include "editor/bank_document.h"
+#include "editor/document_files.h"
 #include "editor_files.h"
 #include "run_qbtool.h"
 #include "tables.h"

@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <cstring>
 
-#include "bank_document.h"
-#include "document_files.h"
+#include "editor/bank_document.h"
+#include "editor/document_files.h"
 #include "editor_files.h"
 #include "run_qbtool.h"
 #include "temp_dir.h"

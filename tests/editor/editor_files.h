@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "question_bank.h"
+#include "bank/question_bank.h"
 
 namespace kletochka::test {
 

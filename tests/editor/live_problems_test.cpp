@@ -5,9 +5,9 @@
 #include <QRandomGenerator>
 #include <sstream>
 
-#include "bank_document.h"
 #include "bank_files.h"
-#include "document_files.h"
+#include "editor/bank_document.h"
+#include "editor/document_files.h"
 #include "editor_files.h"
 #include "run_qbtool.h"
 #include "tables.h"

@@ -5,11 +5,11 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
-#include "bank_document.h"
-#include "cell_model.h"
-#include "document_files.h"
+#include "editor/bank_document.h"
+#include "editor/cell_model.h"
+#include "editor/document_files.h"
+#include "editor/problem_model.h"
 #include "editor_files.h"
-#include "problem_model.h"
 #include "temp_dir.h"
 
 namespace kletochka::editor {

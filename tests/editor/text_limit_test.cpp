@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "editor/text_limit.h"
 #include "run_qbtool.h"
-#include "text_limit.h"
 
 namespace kletochka::editor {
 namespace {

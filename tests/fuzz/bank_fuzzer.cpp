@@ -10,9 +10,9 @@
 #include <cstring>
 #include <string>
 
-#include "display_text.h"
-#include "error.h"
-#include "question_bank.h"
+#include "bank/error.h"
+#include "bank/question_bank.h"
+#include "widgets/display_text.h"
 
 namespace {
 

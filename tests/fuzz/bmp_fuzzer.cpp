@@ -8,9 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "bmp_check.h"
-#include "cell_bitmap.h"
-#include "window_errors.h"
+#include "widgets/bmp_check.h"
+#include "widgets/cell_bitmap.h"
 
 // Qt's warnings about odd pixels would drown the fuzzer's own output.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "bank_rows.h"
-#include "problem.h"
-#include "question_table.h"
+#include "authoring/bank_rows.h"
+#include "authoring/problem.h"
+#include "authoring/question_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kletochka::authoring;

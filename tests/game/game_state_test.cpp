@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "bank/error.h"
 #include "bank_files.h"
-#include "cells.h"
-#include "error.h"
-#include "game_state.h"
+#include "game/cells.h"
+#include "game/game_state.h"
 #include "temp_dir.h"
 
 namespace kletochka {

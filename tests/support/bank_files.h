@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "question_bank.h"
+#include "bank/question_bank.h"
 
 namespace kletochka::test {
 

@@ -9,10 +9,10 @@
 #include <cstring>
 
 #include "bank_files.h"
-#include "bmp_check.h"
-#include "label.h"
 #include "media_files.h"
-#include "picture_button.h"
+#include "widgets/bmp_check.h"
+#include "widgets/label.h"
+#include "widgets/picture_button.h"
 #include "window_fixture.h"
 
 namespace kletochka {

@@ -8,9 +8,9 @@
 #include <deque>
 #include <optional>
 
-#include "cue_player.h"
-#include "question_file_dialog.h"
-#include "window_errors.h"
+#include "sound/cue_player.h"
+#include "sound/sound_error.h"
+#include "ui/question_file_dialog.h"
 
 namespace kletochka::test {
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "bevel_panel.h"
-#include "label.h"
-#include "picture_button.h"
+#include "widgets/bevel_panel.h"
+#include "widgets/label.h"
+#include "widgets/picture_button.h"
 #include "window_fixture.h"
 
 namespace kletochka {

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "application.h"
 #include "bank_files.h"
-#include "label.h"
-#include "picture_button.h"
+#include "ui/application.h"
+#include "widgets/label.h"
+#include "widgets/picture_button.h"
 #include "window_fixture.h"
 
 namespace kletochka {

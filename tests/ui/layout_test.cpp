@@ -10,10 +10,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "bevel_panel.h"
-#include "label.h"
-#include "palette.h"
-#include "picture_button.h"
+#include "widgets/bevel_panel.h"
+#include "widgets/label.h"
+#include "widgets/palette.h"
+#include "widgets/picture_button.h"
 #include "window_fixture.h"
 
 namespace kletochka {

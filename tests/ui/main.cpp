@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "application.h"
+#include "ui/application.h"
 #include "window_fixture.h"
 
 int main(int argc, char** argv) {

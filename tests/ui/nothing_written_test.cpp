@@ -7,9 +7,9 @@
 #include <map>
 
 #include "bank_files.h"
-#include "label.h"
 #include "media_files.h"
-#include "picture_button.h"
+#include "widgets/label.h"
+#include "widgets/picture_button.h"
 #include "window_fixture.h"
 
 namespace kletochka {

@@ -16,13 +16,13 @@
 #include <cstring>
 #include <fstream>
 
-#include "builtin_image.h"
-#include "cell_bitmap.h"
 #include "media_files.h"
-#include "paths.h"
-#include "pulse_cue_player.h"
+#include "sound/plugin/pulse_cue_player.h"
+#include "sound/sound_error.h"
 #include "temp_dir.h"
-#include "window_errors.h"
+#include "ui/paths.h"
+#include "widgets/builtin_image.h"
+#include "widgets/cell_bitmap.h"
 #include "window_fixture.h"
 
 namespace kletochka {

@@ -18,9 +18,9 @@
 #include <random>
 
 #include "bank_files.h"
-#include "cells.h"
-#include "label.h"
-#include "picture_button.h"
+#include "game/cells.h"
+#include "widgets/label.h"
+#include "widgets/picture_button.h"
 #include "window_fixture.h"
 
 namespace kletochka {

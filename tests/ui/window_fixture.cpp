@@ -11,9 +11,9 @@
 #include <cstring>
 
 #include "bank_files.h"
-#include "cell_bitmap.h"
-#include "picture_button.h"
-#include "pulse_cue_player.h"
+#include "sound/plugin/pulse_cue_player.h"
+#include "widgets/cell_bitmap.h"
+#include "widgets/picture_button.h"
 
 namespace kletochka::test {
 

@@ -11,13 +11,9 @@
 #include <ostream>
 
 #include "fakes.h"
-#include "main_window.h"
+#include "qstring_printing.h"
 #include "temp_dir.h"
-
-// Failing comparisons show texts, not bytes.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "ui/main_window.h"
 
 namespace kletochka::test {
 

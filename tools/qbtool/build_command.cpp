@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bank_loading.h"
-#include "commands.h"
-#include "file_io.h"
-#include "problem_report.h"
-#include "question_table.h"
+#include "authoring/bank_loading.h"
+#include "authoring/file_io.h"
+#include "authoring/question_table.h"
+#include "qbtool/commands.h"
+#include "qbtool/problem_report.h"
 
 namespace kletochka::qbtool {
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "command_line.h"
+#include "qbtool/command_line.h"
 
 #include <QCommandLineParser>
 
-#include "file_io.h"
+#include "authoring/file_io.h"
 
 namespace kletochka::qbtool {
 

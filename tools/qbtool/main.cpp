@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <iostream>
 
-#include "commands.h"
+#include "qbtool/commands.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "problem_report.h"
+#include "qbtool/problem_report.h"
 
 #include <algorithm>
 
-#include "record_check.h"
+#include "authoring/record_check.h"
 
 namespace kletochka::qbtool {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <exception>
 
-#include "commands.h"
-#include "error.h"
+#include "bank/error.h"
+#include "qbtool/commands.h"
 
 namespace kletochka::qbtool {
 

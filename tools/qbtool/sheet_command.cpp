@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bank_loading.h"
-#include "commands.h"
-#include "file_io.h"
-#include "host_sheet.h"
+#include "authoring/bank_loading.h"
+#include "authoring/file_io.h"
+#include "authoring/host_sheet.h"
+#include "qbtool/commands.h"
 
 namespace kletochka::qbtool {
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bank_rows.h"
-#include "commands.h"
-#include "file_io.h"
+#include "authoring/bank_rows.h"
+#include "authoring/file_io.h"
+#include "qbtool/commands.h"
 
 namespace kletochka::qbtool {
 

@@ -1,0 +1,47 @@
+# SPDX-FileCopyrightText: 2026 The Kletochka developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# cmake -DBUILD=<build folder> -DSOURCE=<source folder> -P check_includes.cmake
+# Fails when a compile command of a target reaches into an include folder of
+# this tree that belongs to no library the target links.
+cmake_minimum_required(VERSION 3.25)
+
+file(STRINGS ${BUILD}/include-rules.txt rules)
+foreach(rule IN LISTS rules)
+  string(REGEX MATCH "^([^=]+)=(.*)$" _ "${rule}")
+  string(REPLACE "|" ";" dirs "${CMAKE_MATCH_2}")
+  set(allowed_${CMAKE_MATCH_1} ${dirs})
+endforeach()
+
+file(READ ${BUILD}/compile_commands.json json)
+string(JSON count LENGTH "${json}")
+math(EXPR last "${count} - 1")
+set(faults 0)
+foreach(i RANGE ${last})
+  string(JSON command GET "${json}" ${i} command)
+  string(JSON source GET "${json}" ${i} file)
+  # Code that Qt's tools generate is theirs, not ours to hold to the rule.
+  cmake_path(IS_PREFIX BUILD "${source}" NORMALIZE generated)
+  if(generated OR NOT command MATCHES "CMakeFiles/([^/ ]+)\\.dir/")
+    continue()
+  endif()
+  set(target ${CMAKE_MATCH_1})
+  if(NOT DEFINED allowed_${target})
+    message(SEND_ERROR "${source}: no include rules for target ${target}")
+    math(EXPR faults "${faults} + 1")
+    continue()
+  endif()
+  string(REGEX MATCHALL "(-I|-isystem )[^ ]+" flags "${command}")
+  foreach(flag IN LISTS flags)
+    string(REGEX REPLACE "^(-I|-isystem )" "" dir "${flag}")
+    cmake_path(IS_PREFIX SOURCE "${dir}" NORMALIZE in_tree)
+    cmake_path(IS_PREFIX BUILD "${dir}" NORMALIZE in_build)
+    if(in_tree AND NOT in_build AND NOT dir IN_LIST allowed_${target})
+      message(SEND_ERROR "${target} (${source}) reaches into ${dir}, a folder of no library it links")
+      math(EXPR faults "${faults} + 1")
+    endif()
+  endforeach()
+endforeach()
+if(faults GREATER 0)
+  message(FATAL_ERROR "${faults} compile commands include what their target does not link")
+endif()
+message(STATUS "includes: ${count} compile commands, each within what its target links")

@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include "bank/question_bank.h"
+#include "editor/document_files.h"
+#include "editor/field.h"
+#include "editor/live_problems.h"
+
+namespace kletochka::editor {
+
+// The question bank in the editor: its 63 records exactly as a bank file holds
+// them, the file it came from, its changes as undoable commands, and its
+// problems kept up to date. Rounds are 1..7 and cells 1..9 throughout.
+//
+// A new bank is all zero bytes, as the game's bank is before it loads one:
+// every text empty and no right answer chosen (0), so that a question not yet
+// written can never be taken for a finished one; the problems say so.
+class BankDocument : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit BankDocument(QObject* parent = nullptr);
+
+    const QuestionBank::Records& records() const { return m_records; }
+    const QuestionRecord& record(int round, int cell) const;
+    // The text as the game shows it; nothing for Correct.
+    QString text(int round, int cell, Field field) const;
+    // 1, 2, 3 for A, B, C; anything else (0 in a new bank) means none.
+    int correct(int round, int cell) const;
+
+    // Each change is one undoable command; consecutive typing in the same field
+    // is undone as one. A text the field cannot hold (see MeasureText) is
+    // refused: false, and nothing changes. Setting what is there already does nothing.
+    bool setText(int round, int cell, Field field, const QString& text);
+    void setCorrect(int round, int cell, int correct);
+    // Ends a run of typing (the field lost focus): the next change stands apart.
+    void endTyping();
+
+    QUndoStack* undoStack() { return &m_undo; }
+    // Changed since it was opened or saved; a bank made from a table is, until saved.
+    bool isModified() const;
+    // The bank file; empty for a new bank or one made from a table.
+    const QString& filePath() const { return m_path; }
+    // Where Save As starts: the bank file, or a table's name ending in .qb instead.
+    const QString& suggestedPath() const { return m_suggested; }
+
+    // An empty bank in place of this one.
+    void newBank();
+    // A table when the name ends in .csv, a bank otherwise. On failure throws
+    // OpenError and the document stays exactly as it was.
+    void open(const QString& path);
+    void openBank(const QString& path);
+    void openTable(const QString& path);
+    // Writes the bank to its file (an Error without one) or to path, all or
+    // nothing; on success the bank is unmodified and path is its file.
+    void save();
+    void saveAs(const QString& path);
+
+    // The bank as a spreadsheet table: UTF-8 with "," or Windows-1251 with ";".
+    void exportTable(const QString& path, authoring::TableFlavour flavour) const;
+    // The host's printable sheet, the same as qbtool sheet writes.
+    QString hostSheet(const QString& title) const;
+
+    const LiveProblems& problems() const { return m_problems; }
+
+  signals:
+    void textChanged(int round, int cell, kletochka::editor::Field field);
+    void correctChanged(int round, int cell);
+    // All 63 questions were replaced: a new bank or an opened file.
+    void bankReset();
+    // After every change, once problems() is up to date.
+    void problemsChanged();
+    void modifiedChanged(bool modified);
+    void filePathChanged(const QString& path);
+
+  private:
+    friend class SetTextCommand;
+    friend class SetCorrectCommand;
+
+    // What the undo commands call: store, recheck, tell the views.
+    void storeText(int round, int cell, Field field, const ShortString& text);
+    void storeCorrect(int round, int cell, int correct);
+    void replaceAll(const QuestionBank::Records& records, const QString& path,
+                    const QString& suggested, bool fromTable);
+    void setPath(const QString& path);
+    void updateModified();
+
+    QuestionBank::Records m_records{};
+    QString m_path;
+    QString m_suggested;
+    bool m_fromTable = false;  // made from a table and not saved as a bank yet
+    bool m_modified = false;
+    int m_typingRun = 0;  // commands of one run of typing share it
+    QUndoStack m_undo;
+    LiveProblems m_problems;
+};
+
+}  // namespace kletochka::editor

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAbstractListModel>
+#include <vector>
+
+#include "editor/bank_problem.h"
+
+namespace kletochka::editor {
+
+class BankDocument;
+
+// The document's problems as a list, in the order LiveProblems keeps them.
+class ProblemModel : public QAbstractListModel {
+    Q_OBJECT
+
+  public:
+    enum Role {
+        RoundRole = Qt::UserRole + 1,  // int; 0 for the whole bank
+        CellRole,                      // int; 0 for the whole round
+        FieldRole,                     // int of Field, or -1 for none
+        KindRole,                      // int of authoring::ProblemKind
+        ShownInGameRole,               // bool
+        TextRole,                      // QString: the problem without its place
+    };
+
+    explicit ProblemModel(BankDocument& document, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    // DisplayRole: the problem with its place, as qbtool check writes it.
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    const BankProblem& problemAt(int row) const {
+        return m_problems.at(static_cast<std::size_t>(row));
+    }
+
+  private:
+    void onProblemsChanged();
+
+    BankDocument& m_document;
+    std::vector<BankProblem> m_problems;
+};
+
+}  // namespace kletochka::editor

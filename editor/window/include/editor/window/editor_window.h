@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "editor/window/editor_dialogs.h"
+
+class QListView;
+class QMenu;
+class QPrinter;
+class QModelIndex;
+
+namespace kletochka::editor {
+
+class BankDocument;
+class CellModel;
+class PreviewPane;
+class ProblemModel;
+class QuestionForm;
+class RoundBoards;
+
+// The question editor's window: the seven boards, the chosen cell's fields,
+// the preview as the class sees it and the list of problems.
+class EditorWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit EditorWindow(std::unique_ptr<EditorDialogs> dialogs, QWidget* parent = nullptr);
+    ~EditorWindow() override;
+
+    // Opens a .qb bank or a .csv table; on failure shows why and keeps the open bank.
+    bool openFile(const QString& path);
+    void chooseCell(int round, int cell);
+
+    BankDocument& document() { return *m_document; }
+    RoundBoards* boards() const { return m_boards; }
+    QuestionForm* form() const { return m_form; }
+    PreviewPane* preview() const { return m_preview; }
+    QListView* problemList() const { return m_problemList; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void makeActions();
+    void makeFileMenu();
+    void makeLayout();
+
+    void showCell();
+    void showCellStates();
+    void showTitle();
+    void jumpToProblem(const QModelIndex& index);
+    void stepCell(int step);
+
+    // Asks about unsaved changes; true when the bank may be replaced or closed.
+    bool settleUnsaved();
+    void newBank();
+    void open();
+    bool save();
+    bool saveAs();
+    bool saveTo(const QString& path);
+    // The folder and name a file dialog starts from, with the given extension.
+    QString suggestedFile(const QString& extension) const;
+    void exportTable(bool forExcel);
+    void printSheet();
+    void saveSheetPdf();
+    void printSheetOn(QPrinter& printer);
+    void rememberRecent(const QString& path);
+    void showRecent();
+    // Runs an action that may fail; shows its message and returns false when it does.
+    template <typename Action>
+    bool guarded(Action&& action);
+
+    std::unique_ptr<EditorDialogs> m_dialogs;
+    std::unique_ptr<BankDocument> m_document;
+    CellModel* m_cells = nullptr;
+    ProblemModel* m_problems = nullptr;
+    RoundBoards* m_boards = nullptr;
+    QuestionForm* m_form = nullptr;
+    PreviewPane* m_preview = nullptr;
+    QListView* m_problemList = nullptr;
+    QMenu* m_recentMenu = nullptr;
+};
+
+}  // namespace kletochka::editor

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QIdentityProxyModel>
+
+#include "editor/bank_problem.h"
+
+namespace kletochka::editor {
+
+// A problem in the user's language: where it is and what the class would
+// notice, e.g. "Round 1, cell В, answer B: empty".
+QString ProblemSummary(const BankProblem& problem);
+
+// The document's problems as the window lists them: the summary to read, and
+// qbtool check's own full words as the tooltip.
+class ProblemTexts : public QIdentityProxyModel {
+    Q_OBJECT
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+};
+
+}  // namespace kletochka::editor

@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "editor/window/field_edit.h"
+#include "editor/window/field_rules.h"
+#include "param_name.h"
+
+namespace kletochka::editor {
+namespace {
+
+struct RefusalCase {
+    const char* name;
+    QString text;
+    QString named;  // what the refusal must name; empty when the text is taken
+};
+
+class FieldRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(FieldRefusalTest, NamesTheCharacterAtFault) {
+    const auto& c = GetParam();
+    const auto reason = FieldRefusal(c.text);
+    if (c.named.isEmpty()) {
+        EXPECT_FALSE(reason) << reason->toStdString();
+    } else {
+        ASSERT_TRUE(reason);
+        EXPECT_TRUE(reason->contains(c.named)) << reason->toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FieldRefusalTest,
+    ::testing::Values(
+        RefusalCase{"cyrillic", QStringLiteral("Столица Франции — Париж?"), {}},
+        RefusalCase{"yo_and_euro", QStringLiteral("Ёлка стоит 5 €, «ёж» №1"), {}},
+        RefusalCase{"exactly_full", QString(70, QChar(0x0416)), {}},
+        RefusalCase{"empty", QString(), {}},
+        RefusalCase{"emoji", QStringLiteral("Кот 😀 спит"), QStringLiteral("U+1F600")},
+        RefusalCase{"chinese", QStringLiteral("中"), QStringLiteral("U+4E2D")},
+        RefusalCase{"latin_with_accent_absent", QStringLiteral("naïve"), QStringLiteral("U+00EF")},
+        RefusalCase{"one_too_many", QString(71, QLatin1Char('x')), QStringLiteral("71")},
+        RefusalCase{"control", QStringLiteral("a\x01"), QStringLiteral("U+0001")}),
+    test::ParamName());
+
+TEST(FieldRulesTest, PastedLinesBecomeOneLine) {
+    EXPECT_EQ(OneLine(QStringLiteral("Париж\n")), QStringLiteral("Париж"));
+    EXPECT_EQ(OneLine(QStringLiteral("два\r\nслова\tи\r\n")), QStringLiteral("два слова и"));
+}
+
+class FieldEditTest : public ::testing::Test {
+  protected:
+    FieldEdit field;
+    QSignalSpy refusals{&field, &FieldEdit::refused};
+    QSignalSpy edits{&field, &FieldEdit::edited};
+
+    void Paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    }
+};
+
+TEST_F(FieldEditTest, TypingPastTheRoomIsRefusedAndSaysWhy) {
+    field.showText(QString(69, QLatin1Char('a')));
+    QTest::keyClicks(&field, "bc");
+    EXPECT_EQ(field.text(), QString(69, QLatin1Char('a')) + QLatin1Char('b'));
+    ASSERT_EQ(refusals.count(), 1);
+    EXPECT_TRUE(refusals.at(0).at(0).toString().contains(QLatin1String("71")));
+}
+
+TEST_F(FieldEditTest, APastedEmojiLeavesTheFieldAsItWas) {
+    QTest::keyClicks(&field, "Cat");
+    edits.clear();
+    Paste(QStringLiteral("😀"));
+    EXPECT_EQ(field.text(), QStringLiteral("Cat"));
+    EXPECT_EQ(edits.count(), 0);
+    ASSERT_EQ(refusals.count(), 1);
+    EXPECT_TRUE(refusals.at(0).at(0).toString().contains(QStringLiteral("😀")));
+}
+
+TEST_F(FieldEditTest, APastedSpreadsheetCellLosesItsLineBreak) {
+    Paste(QStringLiteral("Москва\n"));
+    EXPECT_EQ(field.text(), QStringLiteral("Москва"));
+    EXPECT_EQ(refusals.count(), 0);
+}
+
+TEST_F(FieldEditTest, ShownTextIsNoEditButTypingIs) {
+    field.showText(QStringLiteral("из файла"));
+    EXPECT_EQ(edits.count(), 0);
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    ASSERT_EQ(edits.count(), 1);
+    EXPECT_EQ(edits.at(0).at(0).toString(), QStringLiteral("из файл"));
+}
+
+TEST_F(FieldEditTest, UndoKeysAreLeftToTheWindow) {
+    QTest::keyClicks(&field, "abc");
+    QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field.text(), QStringLiteral("abc"));
+}
+
+}  // namespace
+}  // namespace kletochka::editor

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Russian translation carried in the program reaches every part of the window.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTranslator>
+
+#include "editor/window/editor_window.h"
+#include "editor/window/field_rules.h"
+#include "editor/window/problem_texts.h"
+#include "editor/window/question_form.h"
+#include "fake_dialogs.h"
+
+namespace kletochka::editor {
+namespace {
+
+class RussianWindow : public ::testing::Test {
+  protected:
+    QTranslator translator;
+    test::FakeDialogs::Log log;
+
+    void SetUp() override {
+        ASSERT_TRUE(translator.load(QLocale(QLocale::Russian, QLocale::Russia),
+                                    QStringLiteral("kletochka-editor"), QStringLiteral("_"),
+                                    QStringLiteral(":/i18n")));
+        QApplication::installTranslator(&translator);
+    }
+    void TearDown() override { QApplication::removeTranslator(&translator); }
+};
+
+TEST_F(RussianWindow, MenusFieldsProblemsAndRefusalsSpeakRussian) {
+    EditorWindow window(std::make_unique<test::FakeDialogs>(log));
+    QStringList menus;
+    for (QAction* action : window.menuBar()->actions()) {
+        menus << action->text();
+    }
+    EXPECT_EQ(menus, QStringList({"&Файл", "&Правка", "П&ереход"}));
+    EXPECT_EQ(window.form()->answerButton(2)->accessibleName(),
+              QStringLiteral("Правильный ответ B"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Новые вопросы[*]"));
+
+    BankProblem empty;
+    empty.round = 2;
+    empty.cell = 3;
+    empty.field = Field::AnswerC;
+    empty.kind = authoring::ProblemKind::Empty;
+    EXPECT_EQ(ProblemSummary(empty),
+              QStringLiteral("Гейм 2, клетка В, ответ C: пусто, класс ничего не увидит"));
+    EXPECT_TRUE(FieldRefusal(QStringLiteral("😀"))->contains(QStringLiteral("нельзя сохранить")));
+}
+
+}  // namespace
+}  // namespace kletochka::editor

@@ -1,0 +1,376 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Editing sessions in the whole window, through the keys and clicks a teacher gives.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QUndoStack>
+
+#include "authoring/table_columns.h"
+#include "bank_files.h"
+#include "editor/bank_document.h"
+#include "editor/problem_model.h"
+#include "editor/window/editor_window.h"
+#include "editor/window/field_edit.h"
+#include "editor/window/preview_pane.h"
+#include "editor/window/question_form.h"
+#include "editor/window/round_boards.h"
+#include "fake_dialogs.h"
+#include "param_name.h"
+#include "temp_dir.h"
+#include "widgets/display_text.h"
+#include "widgets/label.h"
+
+namespace kletochka::editor {
+namespace {
+
+using kletochka::test::BankBytes;
+using kletochka::test::NumberedRecords;
+using kletochka::test::ReadFile;
+using kletochka::test::WriteFile;
+
+QString Path(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+// The platform's letter key for a standard action (Ctrl+Shift+Z or Ctrl+Y for redo), pressed
+// on the focused widget.
+void Press(QKeySequence::StandardKey key) {
+    for (const QKeySequence& binding : QKeySequence::keyBindings(key)) {
+        const QKeyCombination combination = binding[0];
+        if (combination.key() >= Qt::Key_A && combination.key() <= Qt::Key_Z) {
+            QTest::keyClick(QApplication::focusWidget(), combination.key(),
+                            combination.keyboardModifiers());
+            return;
+        }
+    }
+    FAIL() << "no letter key for " << key;
+}
+
+// Types text as a keyboard with those letters would, Cyrillic included.
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
+    }
+}
+
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+class EditorSession : public ::testing::Test {
+  protected:
+    kletochka::test::TempDir dir;
+    test::FakeDialogs::Log log;
+    std::unique_ptr<EditorWindow> window;
+
+    static void SetUpTestSuite() {
+        // Recent files go to a scratch settings file, never the person's own.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+    }
+
+    void SetUp() override { window = Open(); }
+
+    std::unique_ptr<EditorWindow> Open(std::unique_ptr<EditorDialogs> dialogs = {}) {
+        auto w = std::make_unique<EditorWindow>(dialogs ? std::move(dialogs)
+                                                        : std::make_unique<test::FakeDialogs>(log));
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        return w;
+    }
+
+    std::filesystem::path WriteBank(const char* name,
+                                    const QuestionBank::Records& records = NumberedRecords()) {
+        WriteFile(dir / name, BankBytes(records));
+        return dir / name;
+    }
+
+    FieldEdit* Edit(Field field) { return window->form()->edit(field); }
+    QString Text(int round, int cell, Field field) {
+        return window->document().text(round, cell, field);
+    }
+    void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+};
+
+TEST_F(EditorSession, OpenTypeUndoRedoSaveAndReopen) {
+    const auto bank = WriteBank("lesson.qb");
+    log.paths.push_back(Path(bank));
+    Press(QKeySequence::Open);
+    ASSERT_TRUE(log.errors.isEmpty()) << log.errors.join('\n').toStdString();
+    EXPECT_EQ(Edit(Field::Question)->text(), QStringLiteral("Q1"));
+
+    Click(window->boards()->button(2, 2));
+    Click(Edit(Field::Question));
+    Press(QKeySequence::SelectAll);
+    const QString typed = QStringLiteral("Сколько будет 2+2?");
+    Type(Edit(Field::Question), typed);
+    EXPECT_EQ(Text(2, 2, Field::Question), typed);
+    EXPECT_EQ(window->preview()->label(Field::Question)->text(), typed);
+    EXPECT_EQ(window->form()->counter(Field::Question)->text(), QStringLiteral("52 of 70 left"));
+    EXPECT_TRUE(window->isWindowModified());
+
+    // One run of typing is one step back.
+    Press(QKeySequence::Undo);
+    EXPECT_EQ(Text(2, 2, Field::Question), QStringLiteral("Q11"));
+    EXPECT_EQ(Edit(Field::Question)->text(), QStringLiteral("Q11"));
+    EXPECT_FALSE(window->isWindowModified());
+    Press(QKeySequence::Redo);
+    EXPECT_EQ(Edit(Field::Question)->text(), typed);
+
+    // An undo in another cell goes back to the cell it changes.
+    Press(Qt::Key_Down, Qt::ControlModifier);
+    Click(window->form()->answerButton(3));
+    EXPECT_EQ(window->document().correct(2, 3), 3);
+    Press(Qt::Key_Up, Qt::ControlModifier);
+    Press(QKeySequence::Undo);
+    EXPECT_EQ(window->boards()->cell(), 3);
+    EXPECT_EQ(window->document().correct(2, 3), 1 + 12 % 3);
+
+    Press(QKeySequence::Save);
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_TRUE(log.errors.isEmpty());
+
+    auto records = NumberedRecords();
+    records[10].question.assign(*EncodeWindows1251(typed));
+    EXPECT_EQ(ReadFile(bank), BankBytes(records));
+    const auto again = Open();
+    ASSERT_TRUE(again->openFile(Path(bank)));
+    again->chooseCell(2, 2);
+    EXPECT_EQ(again->form()->edit(Field::Question)->text(), typed);
+}
+
+TEST_F(EditorSession, KeyboardReachesEveryCellAndField) {
+    Press(Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(window->boards()->round(), 3);
+    window->chooseCell(1, 9);
+    Press(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(window->boards()->round(), window->boards()->cell()), std::pair(2, 1));
+    window->chooseCell(1, 1);
+    Press(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(window->boards()->round(), window->boards()->cell()), std::pair(1, 1));
+
+    Edit(Field::Question)->setFocus();
+    for (QWidget* next :
+         {static_cast<QWidget*>(Edit(Field::AnswerA)), static_cast<QWidget*>(Edit(Field::AnswerB)),
+          static_cast<QWidget*>(Edit(Field::AnswerC))}) {
+        Press(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->form()->answerButton(1));
+}
+
+TEST_F(EditorSession, EveryControlHasANameForScreenReaders) {
+    QStringList unnamed;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const bool control = widget->focusPolicy() != Qt::NoFocus ||
+                             qobject_cast<QAbstractButton*>(widget) != nullptr;
+        if (widget->isVisible() && control && widget->accessibleName().isEmpty()) {
+            unnamed << QString::fromLatin1(widget->metaObject()->className());
+        }
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+}
+
+TEST_F(EditorSession, APastedEmojiIsRefusedAndChangesNothing) {
+    Edit(Field::AnswerB)->setFocus();
+    Type(Edit(Field::AnswerB), QStringLiteral("Cat"));
+    const int steps = window->document().undoStack()->count();
+    QGuiApplication::clipboard()->setText(QStringLiteral("Кот 🐈"));
+    Press(QKeySequence::Paste);
+    EXPECT_EQ(Text(1, 1, Field::AnswerB), QStringLiteral("Cat"));
+    EXPECT_EQ(window->document().undoStack()->count(), steps);
+    EXPECT_TRUE(window->form()->refusal().contains(QLatin1String("U+1F408")))
+        << window->form()->refusal().toStdString();
+}
+
+TEST_F(EditorSession, AProblemLeadsToItsField) {
+    auto records = NumberedRecords();
+    records[static_cast<std::size_t>(authoring::RecordNumber(3, 5) - 1)].answerB.assign("");
+    ASSERT_TRUE(window->openFile(Path(WriteBank("gap.qb", records))));
+    QListView* list = window->problemList();
+    QModelIndex found;
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        if (index.data(ProblemModel::FieldRole).toInt() == static_cast<int>(Field::AnswerB)) {
+            found = index;
+        }
+    }
+    ASSERT_TRUE(found.isValid());
+    EXPECT_TRUE(found.data().toString().contains(QStringLiteral("Round 3, cell Д, answer B")))
+        << found.data().toString().toStdString();
+    EXPECT_EQ(window->boards()->state(3, 5), CellState::Problem);
+    EXPECT_EQ(window->boards()->state(3, 4), CellState::Filled);
+
+    list->setFocus();
+    list->setCurrentIndex(found);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(std::pair(window->boards()->round(), window->boards()->cell()), std::pair(3, 5));
+    EXPECT_EQ(QApplication::focusWidget(), Edit(Field::AnswerB));
+
+    Type(Edit(Field::AnswerB), QStringLiteral("B23"));
+    EXPECT_EQ(window->boards()->state(3, 5), CellState::Filled);
+}
+
+TEST_F(EditorSession, SavingWhatTheClassCannotSeeWholeAsksFirst) {
+    const auto bank = WriteBank("wide.qb");
+    ASSERT_TRUE(window->openFile(Path(bank)));
+    Edit(Field::AnswerA)->setFocus();
+    Type(Edit(Field::AnswerA), QStringLiteral(" и ещё очень длинный ответ"));
+    EXPECT_TRUE(window->preview()->isCut(Field::AnswerA));
+
+    log.saveFlawed = false;
+    Press(QKeySequence::Save);
+    ASSERT_EQ(log.flawsSeen.size(), 1);
+    EXPECT_TRUE(log.flawsSeen.at(0).contains(QLatin1String("too wide")));
+    EXPECT_EQ(ReadFile(bank), BankBytes(NumberedRecords()));
+    EXPECT_TRUE(window->isWindowModified());
+
+    log.saveFlawed = true;
+    Press(QKeySequence::Save);
+    EXPECT_NE(ReadFile(bank), BankBytes(NumberedRecords()));
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(EditorSession, UnsavedChangesAskBeforeClosingOpeningOrNew) {
+    Type(Edit(Field::Question), QStringLiteral("Новый"));
+    log.unsaved = {EditorDialogs::Unsaved::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+
+    // Cancelled open and new keep the bank too.
+    log.unsaved = {EditorDialogs::Unsaved::Cancel, EditorDialogs::Unsaved::Cancel};
+    log.paths.push_back(Path(WriteBank("other.qb")));
+    Press(QKeySequence::Open);
+    Press(QKeySequence::New);
+    EXPECT_EQ(Text(1, 1, Field::Question), QStringLiteral("Новый"));
+    EXPECT_EQ(log.unsavedAsked, 3);
+
+    // Save with no file yet asks where; cancelling that keeps the window open.
+    log.unsaved = {EditorDialogs::Unsaved::Save};
+    log.paths.clear();
+    log.paths.push_back({});
+    EXPECT_FALSE(window->close());
+
+    log.unsaved = {EditorDialogs::Unsaved::Discard};
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(EditorSession, TheRealQuestionBoxAnswersCancelThenSave) {
+    const auto bank = WriteBank("real.qb");
+    window = Open(MakeSystemDialogs());
+    ASSERT_TRUE(window->openFile(Path(bank)));
+    Type(Edit(Field::Question), QStringLiteral("!"));
+
+    // Answers the box once it is up, while close() waits in its event loop.
+    QString asked;
+    const auto answer = [&](QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [&asked, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            asked = box->text();
+            box->button(button)->click();
+        });
+    };
+    answer(QMessageBox::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(asked.contains(QLatin1String("real.qb"))) << asked.toStdString();
+
+    answer(QMessageBox::Save);
+    EXPECT_TRUE(window->close());
+    auto records = NumberedRecords();
+    records[0].question.assign("Q1!");
+    EXPECT_EQ(ReadFile(bank), BankBytes(records));
+}
+
+TEST_F(EditorSession, ExportedTablesOpenAsTheSameBankAndTheSheetBecomesAPdf) {
+    ASSERT_TRUE(window->openFile(Path(WriteBank("source.qb"))));
+    for (const char* action : {"exportUtf8", "exportExcel"}) {
+        const auto table = dir / (std::string(action) + ".csv");
+        log.paths.push_back(Path(table));
+        window->findChild<QAction*>(action)->trigger();
+        const auto reopened = Open();
+        ASSERT_TRUE(reopened->openFile(Path(table))) << log.errors.join('\n').toStdString();
+        EXPECT_EQ(BankBytes(reopened->document().records()),
+                  BankBytes(window->document().records()))
+            << action;
+        // A bank made from a table has no file of its own until saved.
+        EXPECT_TRUE(reopened->isWindowModified());
+        EXPECT_TRUE(reopened->document().filePath().isEmpty());
+    }
+
+    log.paths.push_back(Path(dir / "sheet.pdf"));
+    window->findChild<QAction*>("sheetPdf")->trigger();
+    EXPECT_EQ(ReadFile(dir / "sheet.pdf").substr(0, 5), "%PDF-");
+    EXPECT_TRUE(log.errors.isEmpty());
+}
+
+struct BadFile {
+    const char* name;
+    const char* file;
+    std::function<void(const std::filesystem::path&)> make;
+};
+
+class BadFileKeepsTheBank : public EditorSession, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(BadFileKeepsTheBank, WithAMessageAndNothingWritten) {
+    const auto bank = WriteBank("open.qb");
+    ASSERT_TRUE(window->openFile(Path(bank)));
+    Type(Edit(Field::Question), QStringLiteral("?"));
+    const QString title = window->windowTitle();
+    const auto path = dir / GetParam().file;
+    GetParam().make(path);
+    const auto before = std::filesystem::exists(path) && std::filesystem::is_regular_file(path)
+                            ? ReadFile(path)
+                            : std::string();
+
+    EXPECT_FALSE(window->openFile(Path(path)));
+    ASSERT_EQ(log.errors.size(), 1);
+    EXPECT_FALSE(log.errors.at(0).isEmpty());
+    EXPECT_EQ(Text(1, 1, Field::Question), QStringLiteral("Q1?"));
+    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(ReadFile(bank), BankBytes(NumberedRecords()));
+    if (!before.empty()) {
+        EXPECT_EQ(ReadFile(path), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadFileKeepsTheBank,
+    ::testing::Values(
+        BadFile{"missing", "missing.qb", [](const auto&) {}},
+        BadFile{"folder", "folder.qb", [](const auto& p) { std::filesystem::create_directory(p); }},
+        BadFile{"short_bank", "short.qb",
+                [](const auto& p) { WriteFile(p, BankBytes(NumberedRecords()).substr(0, 1000)); }},
+        BadFile{"huge_table", "huge.csv",
+                [](const auto& p) { WriteFile(p, std::string(10 * 1024 * 1024, 'a')); }},
+        BadFile{"nul_in_table", "nul.csv",
+                [](const auto& p) {
+                    WriteFile(p, std::string("round,cell,question,answer_a,answer_b,answer_c,"
+                                             "correct\n1,1,Q\0x,A,B,C,A\n",
+                                             66));
+                }},
+        BadFile{"table_with_a_gap", "gap.csv",
+                [](const auto& p) {
+                    WriteFile(p,
+                              "round,cell,question,answer_a,answer_b,answer_c,correct\n"
+                              "1,1,Q,A,B,C,A\n");
+                }}),
+    kletochka::test::ParamName());
+
+}  // namespace
+}  // namespace kletochka::editor

@@ -1,0 +1,170 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "bank/question_bank.h"
+#include "game/game_state.h"
+#include "sound/cue_player.h"
+#include "ui/question_file_dialog.h"
+#include "ui/window_opacity.h"
+
+class QPushButton;
+class QScrollArea;
+class QTimer;
+
+namespace kletochka {
+
+class BevelPanel;
+class Label;
+class PictureButton;
+
+// What the window needs from the machine it runs on; tests put fakes here.
+struct WindowPlatform {
+    std::unique_ptr<CuePlayer> sound;
+    std::unique_ptr<QuestionFileDialog> dialog;
+    QString executablePath;                            // ExeDir is worked out from it
+    std::function<QImage(const QString&)> loadBitmap;  // throws BitmapError
+    std::function<void()> terminate;                   // ends the event loop
+};
+
+// The game's one window. Handlers carry the behaviour; each calls the game's
+// rules, plays its cue and updates the screen, in a fixed order, and lets any
+// error through to the application's error box.
+class TfrmMAin : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kLayoutWidth = 1138;
+    static constexpr int kLayoutHeight = 713;
+    // Every component but the two bands fits this area; smaller windows scroll.
+    static constexpr QSize kContentSize{1017, 745};
+
+    explicit TfrmMAin(WindowPlatform platform, QWidget* parent = nullptr);
+    ~TfrmMAin() override;
+
+    // Full screen on the primary screen, as the host expects.
+    void ShowMaximised();
+
+    const GameState& game() const { return m_game; }
+    const QuestionBank& bank() const { return m_bank; }
+    // 0 (invisible) .. kOpaque
+    int opacity() const { return m_opacity; }
+    void setOpacity(int alpha);
+    QString ExeDir() const;
+    // Cell 1 <= n <= 9, and its round button k = 1..7.
+    PictureButton* cellButton(int n) const { return m_cells.at(static_cast<std::size_t>(n - 1)); }
+    QPushButton* roundButton(int k) const { return m_rounds.at(static_cast<std::size_t>(k - 1)); }
+    QWidget* surface() const { return m_surface; }
+
+    // Components, in creation order.
+    Label* lbl;
+    Label* lblQuestion;
+    PictureButton* SpeedButton1;
+    PictureButton* SpeedButton2;
+    Label* lblcrossA;
+    Label* lblcrossB;
+    Label* lblcrossC;
+    Label* lblZeroA;
+    Label* lblZeroB;
+    Label* lblZeroC;
+    Label* Label2;
+    Label* Label3;
+    Label* Label4;
+    Label* Label5;
+    Label* Label6;
+    Label* Label7;
+    Label* lblHod;
+    PictureButton* SpeedButton12;
+    PictureButton* SpeedButton13;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* Button4;
+    QPushButton* Button5;
+    QPushButton* Button6;
+    QPushButton* Button7;
+    QPushButton* Button8;
+    BevelPanel* Panel1;
+    PictureButton* SpeedButton3;
+    PictureButton* SpeedButton4;
+    PictureButton* SpeedButton5;
+    PictureButton* SpeedButton6;
+    PictureButton* SpeedButton7;
+    PictureButton* SpeedButton8;
+    PictureButton* SpeedButton9;
+    PictureButton* SpeedButton10;
+    PictureButton* SpeedButton11;
+    QPushButton* Button9;
+    QTimer* TimerStop;
+    // The sound player and the file dialog belong to the platform the window was given.
+    CuePlayer& mp() const { return *m_platform.sound; }
+    QuestionFileDialog& OpenDialog() const { return *m_platform.dialog; }
+
+    // Handlers.
+    void FormCreate();
+    void FormPaint();
+    void Button2Click() { RoundClick(1); }
+    void Button3Click() { RoundClick(2); }
+    void Button4Click() { RoundClick(3); }
+    void Button5Click() { RoundClick(4); }
+    void Button6Click() { RoundClick(5); }
+    void Button7Click() { RoundClick(6); }
+    void Button8Click() { RoundClick(7); }
+    void SpeedButton1Click() { SideClick(Team::Crosses); }
+    void SpeedButton2Click() { SideClick(Team::Noughts); }
+    void SpeedButton3Click() { CellClick(1); }
+    void SpeedButton4Click() { CellClick(2); }
+    void SpeedButton5Click() { CellClick(3); }
+    void SpeedButton6Click() { CellClick(4); }
+    void SpeedButton7Click() { CellClick(5); }
+    void SpeedButton8Click() { CellClick(6); }
+    void SpeedButton9Click() { CellClick(7); }
+    void SpeedButton10Click() { CellClick(8); }
+    void SpeedButton11Click() { CellClick(9); }
+    void lblcrossAClick() { AnswerClick(Team::Crosses, 1); }
+    void lblcrossBClick() { AnswerClick(Team::Crosses, 2); }
+    void lblcrossCClick() { AnswerClick(Team::Crosses, 3); }
+    void lblZeroAClick() { AnswerClick(Team::Noughts, 1); }
+    void lblZeroBClick() { AnswerClick(Team::Noughts, 2); }
+    void lblZeroCClick() { AnswerClick(Team::Noughts, 3); }
+    void Button9Click();
+    void SpeedButton12Click();
+    void TimerStopTimer();
+    void SpeedButton13Click();
+
+    // The cue and picture operations the handlers use.
+    void PlayCue(const QString& path);
+    void SetCellPicture(int cell, const QString& file);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateComponents();
+    void ConnectHandlers();
+    // Runs a handler for its component's signal; its error goes to the error box.
+    void Run(void (TfrmMAin::*handler)());
+    void RoundClick(int k);
+    void SideClick(Team side);
+    void CellClick(int n);
+    void AnswerClick(Team team, int i);
+    void Click();
+    void ClearAnswers();
+    std::array<Label*, 3> answerLabels(Team team) const;
+
+    WindowPlatform m_platform;
+    QuestionBank m_bank;
+    GameState m_game;
+    int m_opacity = kOpaque;
+    bool m_shown = false;  // the first frame has been painted
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_surface = nullptr;
+    std::array<PictureButton*, GameState::kCells> m_cells{};
+    std::array<QPushButton*, QuestionBank::kRounds> m_rounds{};
+};
+
+}  // namespace kletochka

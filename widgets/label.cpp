@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "widgets/label.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kletochka {
+
+namespace {
+constexpr int kTextFlags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
+}
+
+Label::Label(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+}
+
+void Label::setText(const QString& text) {
+    if (text != m_text) {
+        m_text = text;
+        update();
+    }
+}
+
+void Label::setAlignment(Qt::Alignment alignment) {
+    m_alignment = alignment;
+    update();
+}
+
+void Label::setTransparent(bool transparent) {
+    m_transparent = transparent;
+    setAttribute(Qt::WA_OpaquePaintEvent, !transparent);
+    update();
+}
+
+void Label::setBackgroundColor(const QColor& color) {
+    m_background = color;
+    update();
+}
+
+void Label::setTextColor(const QColor& color) {
+    m_textColor = color;
+    update();
+}
+
+void Label::setBold(bool bold) {
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+    update();
+}
+
+void Label::adjustToText() {
+    const QFontMetrics metrics(font());
+    resize(metrics.horizontalAdvance(m_text), metrics.height());
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!m_transparent) {
+        painter.fillRect(rect(), m_background);
+    }
+    painter.setClipRect(rect());
+    painter.setFont(font());
+    painter.setPen(m_textColor);
+    painter.drawText(rect(), static_cast<int>(m_alignment & Qt::AlignHorizontal_Mask) | kTextFlags,
+                     m_text);
+}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    const bool inside = rect().contains(event->position().toPoint());
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (wasPressed && event->button() == Qt::LeftButton && inside) {
+        emit clicked();
+    }
+}
+
+}  // namespace kletochka
