@@ -14,6 +14,7 @@
 #include "ui/question_file_dialog.h"
 #include "ui/window_opacity.h"
 
+class QKeyEvent;
 class QPushButton;
 class QScrollArea;
 class QTimer;
@@ -21,6 +22,7 @@ class QTimer;
 namespace kletochka {
 
 class BevelPanel;
+class KeyCatcher;
 class Label;
 class PictureButton;
 
@@ -60,6 +62,8 @@ class TfrmMAin : public QWidget {
     PictureButton* cellButton(int n) const { return m_cells.at(static_cast<std::size_t>(n - 1)); }
     QPushButton* roundButton(int k) const { return m_rounds.at(static_cast<std::size_t>(k - 1)); }
     QWidget* surface() const { return m_surface; }
+    // The class sees a black screen instead of the game.
+    bool blanked() const;
 
     // Components, in creation order.
     Label* lbl;
@@ -135,6 +139,9 @@ class TfrmMAin : public QWidget {
     void SpeedButton12Click();
     void TimerStopTimer();
     void SpeedButton13Click();
+    // Takes back the last confirmation of the board: from the host's keys, and
+    // from a right click on the cell it filled.
+    void UndoClick();
 
     // The cue and picture operations the handlers use.
     void PlayCue(const QString& path);
@@ -152,15 +159,25 @@ class TfrmMAin : public QWidget {
     void SideClick(Team side);
     void CellClick(int n);
     void AnswerClick(Team team, int i);
+    void CellRightClick(int n);
+    // Shows cell n's question, its answers on the moving side's labels, none bold.
+    void ShowQuestion(int n);
     void Click();
     void ClearAnswers();
+    // A question is on the screen and its answer can still be chosen.
+    bool AnswerAwaited() const { return m_questionShown && m_game.AnswerOpen(); }
+    bool HostKeyPress(const QKeyEvent& key);
+    void SetBlank(bool blank);
     std::array<Label*, 3> answerLabels(Team team) const;
 
     WindowPlatform m_platform;
     QuestionBank m_bank;
     GameState m_game;
     int m_opacity = kOpaque;
-    bool m_shown = false;  // the first frame has been painted
+    bool m_shown = false;          // the first frame has been painted
+    bool m_questionShown = false;  // ShowQuestion ran since the answers were last cleared
+    Label* m_blank = nullptr;
+    KeyCatcher* m_keys = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_surface = nullptr;
     std::array<PictureButton*, GameState::kCells> m_cells{};
