@@ -46,7 +46,8 @@ TfrmMAin::TfrmMAin(WindowPlatform platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_platform(std::move(platform)) {
     CreateComponents();
     ConnectHandlers();
-    m_keys = new KeyCatcher(this, [this](const QKeyEvent& key) { return HostKeyPress(key); });
+    // The window owns the catcher, so it stops catching when the window goes.
+    new KeyCatcher(this, [this](const QKeyEvent& key) { return HostKeyPress(key); });
     // The player opens its file by itself while the window is made. A missing
     // file is shown like any other error rather than ending the program.
     try {

@@ -22,7 +22,6 @@ class QTimer;
 namespace kletochka {
 
 class BevelPanel;
-class KeyCatcher;
 class Label;
 class PictureButton;
 
@@ -177,7 +176,6 @@ class TfrmMAin : public QWidget {
     bool m_shown = false;          // the first frame has been painted
     bool m_questionShown = false;  // ShowQuestion ran since the answers were last cleared
     Label* m_blank = nullptr;
-    KeyCatcher* m_keys = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_surface = nullptr;
     std::array<PictureButton*, GameState::kCells> m_cells{};
