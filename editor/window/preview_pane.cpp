@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "editor/window/problem_texts.h"
 #include "widgets/label.h"
 #include "widgets/palette.h"
 #include "widgets/screen_text.h"
@@ -84,10 +85,12 @@ void PreviewPane::showText(Field field, const QString& text) {
     const bool cut = width > ShownRoom(field);
     QStringList notes;
     if (cut) {
-        notes << tr("Cut off: %1 pixels wide, room for %2").arg(width).arg(ShownRoom(field));
+        notes << tr("%1 (%2 pixels wide, room for %3)")
+                     .arg(ProblemWords(authoring::ProblemKind::TooWide), QString::number(width),
+                          QString::number(ShownRoom(field)));
     }
     if (text.contains(QLatin1Char('&'))) {
-        notes << tr("\"&\" is not shown: the letter after it is underlined");
+        notes << ProblemWords(authoring::ProblemKind::Ampersand);
     }
     m_marks.at(at)->setText(notes.join(QStringLiteral("; ")));
     m_labels.at(at)->setAccessibleName(text);
