@@ -296,8 +296,8 @@ TEST_F(GameStateTest, CellsThreeToNineAreCurrentBeforeTheClickOneAndTwoAfter) {
 // Taking confirmations back.
 
 TEST_F(GameStateTest, UndoTakesBackOnePlacementAtATimeToTheRoundsStart) {
-    Turn(Team::Crosses, 1, RightAnswer(1, 1));
-    Turn(Team::Noughts, 5, WrongAnswer(1, 5));
+    Turn(Team::Crosses, 1, NumberedRight(1, 1));
+    Turn(Team::Noughts, 5, OtherAnswer(NumberedRight(1, 5)));
     game.ChooseSide(Team::Crosses);  // the host moves on before noticing
     game.ChooseCell(9);
     ASSERT_EQ(game.LastPlacedCell(), 5);
@@ -311,12 +311,12 @@ TEST_F(GameStateTest, UndoTakesBackOnePlacementAtATimeToTheRoundsStart) {
     // The state the second confirmation found.
     EXPECT_EQ(game.Side(), Team::Noughts);
     EXPECT_EQ(game.CurrentCell(), 5);
-    EXPECT_EQ(game.ChosenAnswer(), WrongAnswer(1, 5));
+    EXPECT_EQ(game.ChosenAnswer(), OtherAnswer(NumberedRight(1, 5)));
     EXPECT_TRUE(game.AnswerOpen());
     EXPECT_EQ(game.LastPlacedCell(), 1);
 
     // Confirming again judges the same cell afresh.
-    ASSERT_TRUE(game.ChooseAnswer(RightAnswer(1, 5)));
+    ASSERT_TRUE(game.ChooseAnswer(NumberedRight(1, 5)));
     EXPECT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
     game.ConfirmMark(true);
     EXPECT_EQ(game.cell(5), kNought);
@@ -326,7 +326,7 @@ TEST_F(GameStateTest, UndoTakesBackOnePlacementAtATimeToTheRoundsStart) {
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->cell, 1);
     EXPECT_EQ(game.Side(), Team::Crosses);
-    EXPECT_EQ(game.ChosenAnswer(), RightAnswer(1, 1));
+    EXPECT_EQ(game.ChosenAnswer(), NumberedRight(1, 1));
     for (CellOwner c : game.Board())
         EXPECT_EQ(c, kEmptyCell);
     EXPECT_EQ(game.LastPlacedCell(), 0);
@@ -341,7 +341,7 @@ TEST_F(GameStateTest, UndoTakesBackOnePlacementAtATimeToTheRoundsStart) {
 }
 
 TEST_F(GameStateTest, UndoingASecondConfirmationOfACellGivesBackTheFirstMark) {
-    Turn(Team::Crosses, 4, RightAnswer(1, 4));
+    Turn(Team::Crosses, 4, NumberedRight(1, 4));
     game.ChooseSide(Team::Noughts);
     ASSERT_EQ(game.ConfirmJudge(), std::optional<bool>(true));  // answers already closed
     game.ConfirmMark(true);
@@ -362,11 +362,11 @@ TEST_F(GameStateTest, UndoingASecondConfirmationOfACellGivesBackTheFirstMark) {
 
 TEST_F(GameStateTest, UndoBreaksTheLineTheConfirmationCompletedAndMendsOneItBroke) {
     for (int n : {1, 2})
-        Turn(Team::Crosses, n, RightAnswer(1, n));
-    ASSERT_TRUE(Turn(Team::Crosses, 3, RightAnswer(1, 3)));
+        Turn(Team::Crosses, n, NumberedRight(1, n));
+    ASSERT_TRUE(Turn(Team::Crosses, 3, NumberedRight(1, 3)));
     game.UndoConfirm();
     EXPECT_FALSE(game.CheckLines());
-    ASSERT_TRUE(Turn(Team::Crosses, 3, RightAnswer(1, 3)));
+    ASSERT_TRUE(Turn(Team::Crosses, 3, NumberedRight(1, 3)));
     // Confirming the line's cell again for the noughts breaks it; taking that back mends it.
     game.ChooseSide(Team::Noughts);
     ASSERT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
@@ -380,10 +380,10 @@ TEST_F(GameStateTest, UndoBreaksTheLineTheConfirmationCompletedAndMendsOneItBrok
 // The window's cue fails between judging and marking: the answers are closed
 // but nothing was placed, so nothing of that confirmation is there to take back.
 TEST_F(GameStateTest, AJudgementThatWasNeverMarkedIsNoPlacement) {
-    Turn(Team::Crosses, 6, RightAnswer(1, 6));
+    Turn(Team::Crosses, 6, NumberedRight(1, 6));
     game.ChooseSide(Team::Noughts);
     game.ChooseCell(8);
-    game.ChooseAnswer(RightAnswer(1, 8));
+    game.ChooseAnswer(NumberedRight(1, 8));
     ASSERT_TRUE(game.ConfirmJudge().has_value());
     EXPECT_EQ(game.LastPlacedCell(), 6);
     EXPECT_EQ(game.UndoConfirm().value().cell, 6);
@@ -400,7 +400,7 @@ TEST_F(GameStateTest, AJudgementThatWasNeverMarkedIsNoPlacement) {
 }
 
 TEST_F(GameStateTest, UndoNeverReachesIntoAnEarlierRoundOrBoard) {
-    Turn(Team::Crosses, 5, RightAnswer(1, 5));
+    Turn(Team::Crosses, 5, NumberedRight(1, 5));
     // Confirming with no cell chosen places nothing.
     GameState fresh;
     fresh.ConfirmJudge();
@@ -415,13 +415,13 @@ TEST_F(GameStateTest, UndoNeverReachesIntoAnEarlierRoundOrBoard) {
     EXPECT_EQ(game.roundQuestion(1).question.view(), "Q10");
 
     // The first confirmation of the new round is the last one to take back.
-    Turn(Team::Noughts, 5, RightAnswer(2, 5));
+    Turn(Team::Noughts, 5, NumberedRight(2, 5));
     ASSERT_TRUE(game.UndoConfirm().has_value());
     EXPECT_EQ(game.UndoConfirm(), std::nullopt);
     EXPECT_EQ(game.roundQuestion(1).question.view(), "Q10");
 
     // A round start that fails before the board is emptied leaves the old round to play on.
-    Turn(Team::Crosses, 2, RightAnswer(2, 2));
+    Turn(Team::Crosses, 2, NumberedRight(2, 2));
     EXPECT_THROW(game.StartRound(bank, 3, [] { throw std::runtime_error("no click"); }),
                  std::runtime_error);
     EXPECT_EQ(game.LastPlacedCell(), 2);

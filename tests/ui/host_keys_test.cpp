@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "bank_files.h"
 #include "widgets/label.h"
 #include "widgets/picture_button.h"
 #include "window_fixture.h"
@@ -18,13 +19,8 @@
 namespace kletochka {
 namespace {
 
-// The numbered bank: record r has right answer 1 + r % 3.
-int Right(int round, int cell) {
-    return 1 + (9 * (round - 1) + cell) % 3;
-}
-int Wrong(int round, int cell) {
-    return Right(round, cell) % 3 + 1;
-}
+using test::NumberedRight;
+using test::OtherAnswer;
 
 // Cyrillic letters with the key code Qt gives them and the text they type.
 struct Typed {
@@ -98,7 +94,7 @@ class HostKeysTest : public test::WindowTest {
     void MouseTurn(Team team, int cell, bool right) {
         Click(team == Team::Crosses ? w().SpeedButton1 : w().SpeedButton2);
         Click(w().cellButton(cell));
-        Click(Answer(team, right ? Right(1, cell) : Wrong(1, cell)));
+        Click(Answer(team, right ? NumberedRight(1, cell) : OtherAnswer(NumberedRight(1, cell))));
         Click(w().Button9);
     }
     QStringList Played() {
@@ -290,7 +286,7 @@ TEST_F(HostKeysTest, ConfirmKeysConfirmOncePerQuestionTheMouseAsOftenAsClicked) 
     for (const auto& c : confirms) {
         Click(w().SpeedButton1);
         Click(w().cellButton(c.cell));
-        Click(Answer(Team::Crosses, Right(1, c.cell)));
+        Click(Answer(Team::Crosses, NumberedRight(1, c.cell)));
         Played();
         Key(c.key, c.modifiers);
         Key(c.key, c.modifiers);  // the double press
@@ -336,7 +332,7 @@ TEST_F(HostKeysTest, TakingBackShowsTheBoardAsTheConfirmationFoundIt) {
     EXPECT_EQ(w().lblQuestion->text(), "Q5");
     EXPECT_EQ(w().lblcrossA->text(), "A5");
     EXPECT_EQ(w().lblZeroA->text(), "");
-    EXPECT_EQ(Bold(Team::Crosses), Wrong(1, 5));
+    EXPECT_EQ(Bold(Team::Crosses), OtherAnswer(NumberedRight(1, 5)));
     // The host answers again and confirms with the key.
     Key(Qt::Key_C);
     Key(Qt::Key_Return);
@@ -466,7 +462,7 @@ TEST_F(HostKeysTest, AHeldKeyActsOnce) {
     Hold(Qt::Key_Left, 5);
     Hold(Qt::Key_5, 5, Qt::KeypadModifier);
     EXPECT_EQ(Played(), (QStringList{"click.wav", "click.wav"}));
-    Click(Answer(Team::Crosses, Right(1, 5)));
+    Click(Answer(Team::Crosses, NumberedRight(1, 5)));
     Hold(Qt::Key_Return, 5);
     EXPECT_EQ(Played(), QStringList{"good.wav"});
     // Two placements; holding the take-back key takes back only the last.
