@@ -6,6 +6,8 @@
 #include <pthread.h>
 #include <sched.h>
 
+#include "sound/cue_rate.h"
+
 namespace kletochka {
 
 namespace {
@@ -15,7 +17,7 @@ constexpr int kWaitMs = 10;  // how long a cut-off can wait for the thread
 
 // alsa-lib writes its own diagnostics to stderr, several lines for a machine
 // without a sound card; the player says in one line that it plays silently.
-void Quiet(const char*, int, const char*, int, const char*, ...) {}
+void DiscardAlsaDiagnostic(const char*, int, const char*, int, const char*, ...) {}
 
 bool Configure(snd_pcm_t* pcm, int rate) {
     return snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED,
@@ -25,12 +27,12 @@ bool Configure(snd_pcm_t* pcm, int rate) {
 }  // namespace
 
 std::unique_ptr<AlsaOutput> AlsaOutput::Open() {
-    snd_lib_error_set_handler(Quiet);
+    snd_lib_error_set_handler(DiscardAlsaDiagnostic);
     snd_pcm_t* pcm = nullptr;
     if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) != 0) {
         return nullptr;
     }
-    if (!Configure(pcm, 44100)) {
+    if (!Configure(pcm, kCueRate)) {
         snd_pcm_close(pcm);
         return nullptr;
     }
@@ -66,7 +68,7 @@ void AlsaOutput::Run() {
     std::shared_ptr<const Cue> cue;
     snd_pcm_uframes_t frame = 0;
     snd_pcm_uframes_t frames = 0;
-    int rate = 44100;
+    int rate = kCueRate;
     for (;;) {
         {
             std::unique_lock lock(m_mutex);

@@ -8,14 +8,15 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "sound/cue_rate.h"
+
 namespace kletochka {
 
 namespace {
 
-constexpr int kRate = 44100;
 constexpr std::uint32_t kFrameBytes = Cue::kChannels * sizeof(std::int16_t);
 // What the server keeps ahead of the card; the rest of a cue waits in its queue.
-constexpr std::uint32_t kTargetBytes = kRate / 100 * kFrameBytes;
+constexpr std::uint32_t kTargetBytes = kCueRate / 100 * kFrameBytes;
 
 class Lock {
   public:
@@ -84,7 +85,7 @@ void PulseCuePlayer::ContextChanged(pa_context* context, void* self) {
     auto* player = static_cast<PulseCuePlayer*>(self);
     switch (pa_context_get_state(context)) {
         case PA_CONTEXT_READY:
-            player->OpenStream(kRate);
+            player->OpenStream(kCueRate);
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:

@@ -28,7 +28,7 @@ class FakeCuePlayer : public CuePlayer {
         }
         const QString name = QFileInfo(path).fileName();
         if (failing.contains(name)) {
-            throw SoundError("Couldn't open " + path.toStdString());
+            throw SoundError::CannotOpen(path);
         }
         m_current = name;
         log << "open " + name;
