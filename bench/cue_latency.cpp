@@ -22,7 +22,7 @@
 #include "recording.h"
 #include "report.h"
 #include "sound/cue_rate.h"
-#include "sound/plugin/pulse_cue_player.h"
+#include "sound/plugin/system_cue_player.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
@@ -165,7 +165,7 @@ int Measure(const std::string& source, const QString& folder, int confirms,
         ++errors;
     });
     // A player of its own makes sure a server answers; the game's comes from its library.
-    if (!PulseCuePlayer().audible()) {
+    if (!SystemCuePlayer(SystemOutputs()).Audible()) {
         throw std::runtime_error("the player found no sound server");
     }
     TfrmMAin window(RealPlatform(QDir(folder).filePath(QStringLiteral("kletochka"))));

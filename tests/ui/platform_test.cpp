@@ -17,7 +17,7 @@
 #include <fstream>
 
 #include "media_files.h"
-#include "sound/plugin/pulse_cue_player.h"
+#include "sound/plugin/system_cue_player.h"
 #include "sound/sound_error.h"
 #include "temp_dir.h"
 #include "ui/paths.h"
@@ -55,7 +55,7 @@ TEST(Paths, TitleIsTheNameCutAtTheFirstDotWithTheRestLowered) {
 class SoundPlayerTest : public ::testing::Test {
   protected:
     TempDir dir;
-    PulseCuePlayer player{PulseCuePlayer::Output::Silent};
+    SystemCuePlayer player{NoOutputs()};
 };
 
 TEST_F(SoundPlayerTest, GoodWaveLoadsAndPlaysAgainAndAgain) {

@@ -16,7 +16,7 @@ struct Cue {
     int rate = kCueRate;
     std::vector<std::int16_t> samples;
 
-    std::size_t bytes() const { return samples.size() * sizeof(std::int16_t); }
+    std::size_t Frames() const { return samples.size() / kChannels; }
 };
 
 // Reads a wave file whole, of any sample format libsndfile reads, as stereo;
