@@ -51,6 +51,11 @@ class FakeCuePlayer : public CuePlayer {
     QString m_current;
 };
 
+// What the window shows for a cue the fake cannot open: the real player's text.
+inline QString CannotOpenMessage(const QString& path) {
+    return QString::fromStdString(SoundError::CannotOpen(path).what());
+}
+
 // Answers the file dialog from a queue: a path, or an empty one for "cancel".
 class FakeFileDialog : public QuestionFileDialog {
   public:

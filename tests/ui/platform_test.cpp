@@ -175,7 +175,7 @@ TEST_F(WindowTest, StartWithoutClickSoundShowsTheErrorAndGoesOn) {
     TfrmMAin& w = Window();
     ASSERT_EQ(test::ShownErrors().size(), 1);
     EXPECT_EQ(test::ShownErrors()[0],
-              QApplication::applicationDisplayName() + "|Couldn't open " + "click.wav.");
+              QApplication::applicationDisplayName() + "|" + test::CannotOpenMessage("click.wav"));
     // Start-up went on: the default bank is loaded, the board empty, the title set.
     EXPECT_EQ(w.bank().record(1).question.view(), "Q1");
     EXPECT_EQ(w.game().cell(1), kEmptyCell);
