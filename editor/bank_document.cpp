@@ -25,6 +25,17 @@ QString BankNameFor(const QString& table) {
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".qb"));
 }
 
+// Where a name leads, links resolved, so that two spellings of one file compare
+// equal even after the file is gone.
+QString Place(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists()) {
+        return info.canonicalFilePath();
+    }
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
+}
+
 }  // namespace
 
 BankDocument::BankDocument(QObject* parent) : QObject(parent) {
@@ -213,13 +224,7 @@ void BankDocument::setPath(const QString& path) {
 }
 
 bool BankDocument::isOwnFile(const QString& path) const {
-    if (m_path.isEmpty()) {
-        return false;
-    }
-    const QFileInfo given(path);
-    const QFileInfo own(m_path);
-    return given.absoluteFilePath() == own.absoluteFilePath() ||
-           (given.exists() && given.canonicalFilePath() == own.canonicalFilePath());
+    return !m_path.isEmpty() && Place(path) == Place(m_path);
 }
 
 void BankDocument::updateModified() {
