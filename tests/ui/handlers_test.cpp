@@ -16,15 +16,9 @@
 namespace kletochka {
 namespace {
 
+using test::NumberedRight;
+using test::OtherAnswer;
 using test::WindowTest;
-
-// The numbered bank: record r has right answer 1 + r % 3.
-int Right(int round, int cell) {
-    return 1 + (9 * (round - 1) + cell) % 3;
-}
-int Wrong(int round, int cell) {
-    return Right(round, cell) % 3 + 1;
-}
 
 class PlayTest : public WindowTest {
   protected:
@@ -44,7 +38,8 @@ class PlayTest : public WindowTest {
     void Turn(Team team, int round, int cell, bool right) {
         Side(team);
         Click(w().cellButton(cell));
-        Click(Answer(team, right ? Right(round, cell) : Wrong(round, cell)));
+        Click(Answer(team,
+                     right ? NumberedRight(round, cell) : OtherAnswer(NumberedRight(round, cell))));
         Click(w().Button9);
     }
     QStringList Errors() { return test::ShownErrors(); }
@@ -75,9 +70,9 @@ TEST_F(PlayTest, RightAnswerForTheCrossesMarksTheCellWithACross) {
     EXPECT_EQ(w().lblcrossA->text(), "A5");
     EXPECT_EQ(w().lblcrossC->text(), "C5");
     EXPECT_EQ(w().lblZeroA->text(), "");
-    Click(Answer(Team::Crosses, Right(1, 5)));
-    EXPECT_TRUE(Answer(Team::Crosses, Right(1, 5))->font().bold());
-    EXPECT_FALSE(Answer(Team::Crosses, Wrong(1, 5))->font().bold());
+    Click(Answer(Team::Crosses, NumberedRight(1, 5)));
+    EXPECT_TRUE(Answer(Team::Crosses, NumberedRight(1, 5))->font().bold());
+    EXPECT_FALSE(Answer(Team::Crosses, OtherAnswer(NumberedRight(1, 5)))->font().bold());
     sound->log.clear();
     Click(w().Button9);
     EXPECT_EQ(sound->played(), QStringList{"good.wav"});
@@ -97,7 +92,7 @@ TEST_F(PlayTest, WrongAnswerForTheNoughtsGivesTheCellToTheCrosses) {
     Click(w().SpeedButton3);
     EXPECT_EQ(w().lblZeroB->text(), "B28");
     EXPECT_EQ(w().lblcrossB->text(), "");
-    Click(Answer(Team::Noughts, Wrong(4, 1)));
+    Click(Answer(Team::Noughts, OtherAnswer(NumberedRight(4, 1))));
     sound->log.clear();
     Click(w().Button9);
     EXPECT_EQ(sound->played(), QStringList{"bad.wav"});
@@ -132,7 +127,7 @@ TEST_F(PlayTest, SidePictureClearsTheQuestionButKeepsTheCellAndAnswer) {
     Click(w().Button2);
     Side(Team::Noughts);
     Click(w().SpeedButton8);  // cell 6
-    Click(Answer(Team::Noughts, Right(1, 6)));
+    Click(Answer(Team::Noughts, NumberedRight(1, 6)));
     Side(Team::Crosses);
     EXPECT_EQ(w().lblQuestion->text(), "");
     EXPECT_EQ(w().lblZeroA->text(), "");
@@ -249,7 +244,7 @@ TEST_F(PlayTest, MissingRightCueClosesTheAnswersButMarksNothing) {
     Click(w().Button2);
     Side(Team::Crosses);
     Click(w().SpeedButton4);
-    Click(Answer(Team::Crosses, Right(1, 2)));
+    Click(Answer(Team::Crosses, NumberedRight(1, 2)));
     sound->failing.insert("good.wav");
     Click(w().Button9);
     EXPECT_EQ(Errors(), QStringList{Box("Couldn't open " + Exe("good.wav") + ".")});

@@ -54,12 +54,12 @@ class NothingWrittenTest : public test::WindowTest {
         Label* noughts[] = {window->lblZeroA, window->lblZeroB, window->lblZeroC};
         return (team == Team::Crosses ? crosses : noughts)[i - 1];
     }
-    // Both numbered banks: record r has right answer 1 + r % 3.
+    // Both banks are numbered.
     void Turn(Team team, int round, int cell, bool right) {
-        const int answer = 1 + (9 * (round - 1) + cell) % 3;
+        const int answer = test::NumberedRight(round, cell);
         Click(team == Team::Crosses ? window->SpeedButton1 : window->SpeedButton2);
         Click(window->cellButton(cell));
-        Click(Answer(team, right ? answer : answer % 3 + 1));
+        Click(Answer(team, right ? answer : test::OtherAnswer(answer)));
         Click(window->Button9);
     }
 };

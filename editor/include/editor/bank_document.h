@@ -74,6 +74,7 @@ class BankDocument : public QObject {
     DiskChange takeDiskChange();
     // The file read again as it is now; on failure throws OpenError and keeps the bank.
     void reload();
+
     // The host's printable sheet, the same as qbtool sheet writes.
     QString hostSheet(const QString& title) const;
 
@@ -90,8 +91,9 @@ class BankDocument : public QObject {
     void filePathChanged(const QString& path);
 
   private:
-    friend class SetTextCommand;
-    friend class SetCorrectCommand;
+    // Its undo commands, defined beside its implementation.
+    class SetTextCommand;
+    class SetCorrectCommand;
 
     // What the undo commands call: store, recheck, tell the views.
     void storeText(int round, int cell, Field field, const ShortString& text);
