@@ -273,12 +273,13 @@ TEST_F(FileIo, AFileThisUserMayNotChangeIsRefusedEvenWithConsent) {
     }
     const std::vector<std::string> names = Names(dir.path());
     test::ExpectAsNobody([&] {
-        for (const auto& [name, permissions] : files) {
-            EXPECT_EQ(FailureOf([&] { ReplaceFile(dir / name, kNew, OverReadOnly()); }),
+        for (const auto& file : files) {
+            const fs::path path = dir / file.first;
+            EXPECT_EQ(FailureOf([&] { ReplaceFile(path, kNew, OverReadOnly()); }),
                       Reason::NotAllowed)
-                << name;
-            EXPECT_EQ(ReadFile(dir / name), kOld) << name;
-            EXPECT_EQ(Stat(dir / name).st_uid, 0u) << name;
+                << path;
+            EXPECT_EQ(ReadFile(path), kOld) << path;
+            EXPECT_EQ(Stat(path).st_uid, 0u) << path;
         }
         EXPECT_EQ(Names(dir.path()), names);
     });
