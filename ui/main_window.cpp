@@ -4,6 +4,8 @@
 // A step that throws ends its handler; what came before it stays done.
 #include "ui/main_window.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
@@ -19,22 +21,23 @@
 
 namespace kletochka {
 
+namespace {
+
+QEvent::Type CreatedEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+}  // namespace
+
 TfrmMAin::TfrmMAin(WindowPlatform platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_platform(std::move(platform)) {
     CreateComponents();
     ConnectHandlers();
-    // The player opens its file by itself while the window is made. A missing
-    // file is shown like any other error rather than ending the program.
-    try {
-        mp().open(QStringLiteral("click.wav"));
-    } catch (const std::exception& error) {
-        Application::ReportError(error);
-    }
-    try {
-        FormCreate();
-    } catch (const std::exception& error) {
-        Application::ReportError(error);
-    }
+    // The window's creation is delivered as an event, so that its errors reach
+    // the error box as every handler's do, and the window is still made.
+    QEvent created(CreatedEvent());
+    QCoreApplication::sendEvent(this, &created);
 }
 
 TfrmMAin::~TfrmMAin() = default;
@@ -77,12 +80,27 @@ void TfrmMAin::ConnectHandlers() {
 
 void TfrmMAin::Run(void (TfrmMAin::*handler)()) {
     // Qt's widget code is built without exceptions and cannot unwind one: the
-    // error ends the handler here and goes to the box as the event loop's would.
+    // error ends the handler here, and the application shows it once the event is delivered.
     try {
         (this->*handler)();
-    } catch (const std::exception& error) {
-        Application::ReportError(error);
+    } catch (const std::exception&) {
+        Application::handlerFailed(std::current_exception());
     }
+}
+
+bool TfrmMAin::event(QEvent* event) {
+    if (event->type() == CreatedEvent()) {
+        // The player opens its file by itself while the window is made. A missing
+        // file is shown like any other error rather than ending the program.
+        Run(&TfrmMAin::OpenClickSound);
+        Run(&TfrmMAin::FormCreate);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TfrmMAin::OpenClickSound() {
+    mp().open(QStringLiteral("click.wav"));
 }
 
 QString TfrmMAin::ExeDir() const {

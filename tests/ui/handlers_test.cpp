@@ -8,7 +8,6 @@
 #include <QTimer>
 
 #include "bank_files.h"
-#include "ui/application.h"
 #include "widgets/label.h"
 #include "widgets/picture_button.h"
 #include "window_fixture.h"
@@ -322,16 +321,6 @@ TEST_F(WindowTest, MissingDefaultBankIsShownAndTheBoardStillPlayable) {
     EXPECT_EQ(w.game().TitleText(), "Турнир-клеточка");
     Click(w.parts().Button3);
     EXPECT_EQ(w.parts().lbl->text(), "Турнир-клеточка: второй гейм");
-}
-
-TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersPastIt) {
-    EXPECT_EQ(ErrorBoxText("File not found"), "File not found.");
-    EXPECT_EQ(ErrorBoxText("Done."), "Done.");
-    EXPECT_EQ(ErrorBoxText("I/O error 32"), "I/O error 32.");
-    EXPECT_EQ(ErrorBoxText("Oops!"), "Oops!");  // "!" comes before "."
-    EXPECT_EQ(ErrorBoxText("(x)"), "(x)");      // so does ")"
-    EXPECT_EQ(ErrorBoxText("Нет файла"), "Нет файла.");
-    EXPECT_EQ(ErrorBoxText(""), "");
 }
 
 }  // namespace

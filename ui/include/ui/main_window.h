@@ -146,13 +146,16 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
     void SetCellPicture(int cell, const QString& file);
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateComponents();
     void ConnectHandlers();
-    // Runs a handler for its component's signal; its error goes to the error box.
+    // Runs a handler for an event; an error ends it and goes to the application's box.
     void Run(void (TfrmMAin::*handler)());
+    // The player's own opening of the click while the window is made.
+    void OpenClickSound();
     void RoundClick(int k);
     void SideClick(Team side);
     void CellClick(int n);
