@@ -33,7 +33,7 @@ QEvent::Type CreatedEvent() {
 TfrmMAin::TfrmMAin(WindowPlatform platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_platform(std::move(platform)) {
     CreateComponents();
-    ConnectHandlers();
+    connectHandlers();
     // The window's creation is delivered as an event, so that its errors reach
     // the error box as every handler's do, and the window is still made.
     QEvent created(CreatedEvent());
@@ -42,14 +42,14 @@ TfrmMAin::TfrmMAin(WindowPlatform platform, QWidget* parent)
 
 TfrmMAin::~TfrmMAin() = default;
 
-void TfrmMAin::ConnectHandlers() {
+void TfrmMAin::connectHandlers() {
     const std::pair<QPushButton*, void (TfrmMAin::*)()> pushes[] = {
         {Button2, &TfrmMAin::Button2Click}, {Button3, &TfrmMAin::Button3Click},
         {Button4, &TfrmMAin::Button4Click}, {Button5, &TfrmMAin::Button5Click},
         {Button6, &TfrmMAin::Button6Click}, {Button7, &TfrmMAin::Button7Click},
         {Button8, &TfrmMAin::Button8Click}, {Button9, &TfrmMAin::Button9Click}};
     for (const auto& [button, handler] : pushes) {
-        connect(button, &QPushButton::clicked, this, [this, handler = handler] { Run(handler); });
+        connect(button, &QPushButton::clicked, this, [this, handler = handler] { run(handler); });
     }
     const std::pair<PictureButton*, void (TfrmMAin::*)()> pictures[] = {
         {SpeedButton1, &TfrmMAin::SpeedButton1Click},
@@ -66,19 +66,19 @@ void TfrmMAin::ConnectHandlers() {
         {SpeedButton12, &TfrmMAin::SpeedButton12Click},
         {SpeedButton13, &TfrmMAin::SpeedButton13Click}};
     for (const auto& [button, handler] : pictures) {
-        connect(button, &PictureButton::clicked, this, [this, handler = handler] { Run(handler); });
+        connect(button, &PictureButton::clicked, this, [this, handler = handler] { run(handler); });
     }
     const std::pair<Label*, void (TfrmMAin::*)()> answers[] = {
         {lblcrossA, &TfrmMAin::lblcrossAClick}, {lblcrossB, &TfrmMAin::lblcrossBClick},
         {lblcrossC, &TfrmMAin::lblcrossCClick}, {lblZeroA, &TfrmMAin::lblZeroAClick},
         {lblZeroB, &TfrmMAin::lblZeroBClick},   {lblZeroC, &TfrmMAin::lblZeroCClick}};
     for (const auto& [label, handler] : answers) {
-        connect(label, &Label::clicked, this, [this, handler = handler] { Run(handler); });
+        connect(label, &Label::clicked, this, [this, handler = handler] { run(handler); });
     }
-    connect(TimerStop, &QTimer::timeout, this, [this] { Run(&TfrmMAin::TimerStopTimer); });
+    connect(TimerStop, &QTimer::timeout, this, [this] { run(&TfrmMAin::TimerStopTimer); });
 }
 
-void TfrmMAin::Run(void (TfrmMAin::*handler)()) {
+void TfrmMAin::run(void (TfrmMAin::*handler)()) {
     // Qt's widget code is built without exceptions and cannot unwind one: the
     // error ends the handler here, and the application shows it once the event is delivered.
     try {
@@ -92,14 +92,14 @@ bool TfrmMAin::event(QEvent* event) {
     if (event->type() == CreatedEvent()) {
         // The player opens its file by itself while the window is made. A missing
         // file is shown like any other error rather than ending the program.
-        Run(&TfrmMAin::OpenClickSound);
-        Run(&TfrmMAin::FormCreate);
+        run(&TfrmMAin::openClickSound);
+        run(&TfrmMAin::FormCreate);
         return true;
     }
     return QWidget::event(event);
 }
 
-void TfrmMAin::OpenClickSound() {
+void TfrmMAin::openClickSound() {
     mp().open(QStringLiteral("click.wav"));
 }
 
@@ -117,7 +117,7 @@ void TfrmMAin::PlayCue(const QString& path) {
     mp().play();
 }
 
-void TfrmMAin::Click() {
+void TfrmMAin::click() {
     PlayCue(BesideExecutable(ExeDir(), QStringLiteral("click.wav")));
 }
 
@@ -132,7 +132,7 @@ std::array<Label*, 3> TfrmMAin::answerLabels(Team team) const {
     return {lblZeroA, lblZeroB, lblZeroC};
 }
 
-void TfrmMAin::ClearAnswers() {
+void TfrmMAin::clearAnswers() {
     for (Team team : {Team::Crosses, Team::Noughts}) {
         for (Label* label : answerLabels(team)) {
             label->setText({});
@@ -153,7 +153,7 @@ void TfrmMAin::FormPaint() {
     }
 }
 
-void TfrmMAin::RoundClick(int k) {
+void TfrmMAin::roundClick(int k) {
     roundButton(k)->setEnabled(false);
     // Each round has its own order around the click: rounds 2 and 3 click before
     // naming the round, and round 1 clears the question straight after its click
@@ -163,16 +163,16 @@ void TfrmMAin::RoundClick(int k) {
     const QString title = QString::fromUtf8(m_game.TitleText()) + RoundName(k);
     m_game.StartRound(m_bank, k, [&] {
         if (clickFirst) {
-            Click();
+            click();
             lblHod->setText({});
             lbl->setText(title);
         } else {
             lbl->setText(title);
             lblHod->setText({});
-            Click();
+            click();
         }
         if (clearAfterClick) {
-            ClearAnswers();
+            clearAnswers();
         }
         for (int n = 1; n <= GameState::kCells; ++n) {
             cellButton(n)->setText(CellCaption(n));
@@ -182,19 +182,19 @@ void TfrmMAin::RoundClick(int k) {
         }
     });
     if (!clearAfterClick) {
-        ClearAnswers();
+        clearAnswers();
     }
 }
 
-void TfrmMAin::SideClick(Team side) {
+void TfrmMAin::sideClick(Team side) {
     m_game.ChooseSide(side);
-    Click();
-    ClearAnswers();
+    click();
+    clearAnswers();
     lblHod->setText(TurnText(side == Team::Crosses));
 }
 
-void TfrmMAin::CellClick(int n) {
-    const QuestionRecord* question = m_game.ChooseCell(n, [this] { Click(); });
+void TfrmMAin::cellClick(int n) {
+    const QuestionRecord* question = m_game.ChooseCell(n, [this] { click(); });
     if (!question) {
         return;
     }
@@ -211,7 +211,7 @@ void TfrmMAin::CellClick(int n) {
     }
 }
 
-void TfrmMAin::AnswerClick(Team team, int i) {
+void TfrmMAin::answerClick(Team team, int i) {
     if (!m_game.AnswerOpen()) {
         return;
     }
@@ -240,7 +240,7 @@ void TfrmMAin::Button9Click() {
 }
 
 void TfrmMAin::SpeedButton12Click() {
-    Click();
+    click();
     // Starting a running timer again would put its next tick back: a second
     // press only clicks.
     if (!TimerStop->isActive()) {
@@ -257,7 +257,7 @@ void TfrmMAin::TimerStopTimer() {
 }
 
 void TfrmMAin::SpeedButton13Click() {
-    Click();
+    click();
     const std::optional<QString> path = OpenDialog().exec(this);
     if (path) {
         LoadQuestionBank(m_bank, QFile::encodeName(*path).toStdString());

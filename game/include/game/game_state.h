@@ -90,13 +90,13 @@ class GameState {
     bool CheckLines() const;
 
   private:
-    static constexpr BoardCells EmptyBoard() {
+    static constexpr BoardCells emptyBoard() {
         BoardCells board{};
         board.fill(kEmptyCell);
         return board;
     }
 
-    BoardCells m_board = EmptyBoard();
+    BoardCells m_board = emptyBoard();
     Team m_side = Team::Noughts;
     int m_currentCell = 0;
     int m_chosenAnswer = 0;

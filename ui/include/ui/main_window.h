@@ -112,30 +112,30 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
     // Handlers.
     void FormCreate();
     void FormPaint();
-    void Button2Click() { RoundClick(1); }
-    void Button3Click() { RoundClick(2); }
-    void Button4Click() { RoundClick(3); }
-    void Button5Click() { RoundClick(4); }
-    void Button6Click() { RoundClick(5); }
-    void Button7Click() { RoundClick(6); }
-    void Button8Click() { RoundClick(7); }
-    void SpeedButton1Click() { SideClick(Team::Crosses); }
-    void SpeedButton2Click() { SideClick(Team::Noughts); }
-    void SpeedButton3Click() { CellClick(1); }
-    void SpeedButton4Click() { CellClick(2); }
-    void SpeedButton5Click() { CellClick(3); }
-    void SpeedButton6Click() { CellClick(4); }
-    void SpeedButton7Click() { CellClick(5); }
-    void SpeedButton8Click() { CellClick(6); }
-    void SpeedButton9Click() { CellClick(7); }
-    void SpeedButton10Click() { CellClick(8); }
-    void SpeedButton11Click() { CellClick(9); }
-    void lblcrossAClick() { AnswerClick(Team::Crosses, 1); }
-    void lblcrossBClick() { AnswerClick(Team::Crosses, 2); }
-    void lblcrossCClick() { AnswerClick(Team::Crosses, 3); }
-    void lblZeroAClick() { AnswerClick(Team::Noughts, 1); }
-    void lblZeroBClick() { AnswerClick(Team::Noughts, 2); }
-    void lblZeroCClick() { AnswerClick(Team::Noughts, 3); }
+    void Button2Click() { roundClick(1); }
+    void Button3Click() { roundClick(2); }
+    void Button4Click() { roundClick(3); }
+    void Button5Click() { roundClick(4); }
+    void Button6Click() { roundClick(5); }
+    void Button7Click() { roundClick(6); }
+    void Button8Click() { roundClick(7); }
+    void SpeedButton1Click() { sideClick(Team::Crosses); }
+    void SpeedButton2Click() { sideClick(Team::Noughts); }
+    void SpeedButton3Click() { cellClick(1); }
+    void SpeedButton4Click() { cellClick(2); }
+    void SpeedButton5Click() { cellClick(3); }
+    void SpeedButton6Click() { cellClick(4); }
+    void SpeedButton7Click() { cellClick(5); }
+    void SpeedButton8Click() { cellClick(6); }
+    void SpeedButton9Click() { cellClick(7); }
+    void SpeedButton10Click() { cellClick(8); }
+    void SpeedButton11Click() { cellClick(9); }
+    void lblcrossAClick() { answerClick(Team::Crosses, 1); }
+    void lblcrossBClick() { answerClick(Team::Crosses, 2); }
+    void lblcrossCClick() { answerClick(Team::Crosses, 3); }
+    void lblZeroAClick() { answerClick(Team::Noughts, 1); }
+    void lblZeroBClick() { answerClick(Team::Noughts, 2); }
+    void lblZeroCClick() { answerClick(Team::Noughts, 3); }
     void Button9Click();
     void SpeedButton12Click();
     void TimerStopTimer();
@@ -151,17 +151,17 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
 
   private:
     void CreateComponents();
-    void ConnectHandlers();
+    void connectHandlers();
     // Runs a handler for an event; an error ends it and goes to the application's box.
-    void Run(void (TfrmMAin::*handler)());
+    void run(void (TfrmMAin::*handler)());
     // The player's own opening of the click while the window is made.
-    void OpenClickSound();
-    void RoundClick(int k);
-    void SideClick(Team side);
-    void CellClick(int n);
-    void AnswerClick(Team team, int i);
-    void Click();
-    void ClearAnswers();
+    void openClickSound();
+    void roundClick(int k);
+    void sideClick(Team side);
+    void cellClick(int n);
+    void answerClick(Team team, int i);
+    void click();
+    void clearAnswers();
     std::array<Label*, 3> answerLabels(Team team) const;
     void setOpacity(int alpha);
 
