@@ -49,23 +49,31 @@ foreach(size IN LISTS KLETOCHKA_EDITOR_ICON_SIZES)
 endforeach()
 
 install(TARGETS qbtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Debian's manual pages are compressed, reproducibly (-n: no name or time).
-set(man ${CMAKE_BINARY_DIR}/packaging/qbtool.1.gz)
-add_custom_command(OUTPUT ${man}
-  COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/qbtool.1 > ${man}
-  DEPENDS packaging/qbtool.1 VERBATIM)
-add_custom_target(qbtool_man ALL DEPENDS ${man})
-install(FILES ${man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Debian's manual pages and changelog are compressed, reproducibly (-n: no name or time).
+set(gzipped)
+foreach(doc qbtool.1 kletochka.1 kletochka-editor.1 changelog)
+  set(gz ${CMAKE_BINARY_DIR}/packaging/${doc}.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/${doc} > ${gz}
+    DEPENDS packaging/${doc} VERBATIM)
+  list(APPEND gzipped ${gz})
+endforeach()
+add_custom_target(package_docs ALL DEPENDS ${gzipped})
+list(FILTER gzipped INCLUDE REGEX "\\.1\\.gz$")
+install(FILES ${gzipped} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kletochka)
 set(CPACK_PACKAGE_VENDOR "The Kletochka developers")
-set(CPACK_PACKAGE_CONTACT "The Kletochka developers")
+set(CPACK_PACKAGE_CONTACT "The Kletochka developers <developers@kletochka.invalid>")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Education, not games: Debian keeps "games" for programs in /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Two teams, the crosses and the noughts, win the cells of a 3 x 3 board by
 answering questions; a host runs the game from one full-screen window with

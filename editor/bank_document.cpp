@@ -7,7 +7,7 @@
 
 #include "authoring/host_sheet.h"
 #include "authoring/table_columns.h"
-#include "editor/edit_commands.h"
+#include "document_commands.h"
 #include "editor/text_limit.h"
 #include "widgets/display_text.h"
 

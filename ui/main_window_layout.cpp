@@ -20,30 +20,37 @@
 #include "widgets/label.h"
 #include "widgets/palette.h"
 #include "widgets/picture_button.h"
+#include "widgets/screen_text.h"
 #include "widgets/window_texts.h"
 
 namespace kletochka {
 
 namespace {
 
-struct LabelStyle {
-    QFont font;
-    QRgb text;
-    Qt::Alignment alignment;
-    std::optional<QRgb> background;  // none: transparent
-};
-
-Label* MakeLabel(QWidget* parent, const char* name, QRect geometry, const LabelStyle& style,
-                 const QString& text = {}) {
+Label* NewLabel(QWidget* parent, const char* name) {
     auto* label = new Label(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(style.font);
-    label->setTextColor(QColor(style.text));
-    label->setAlignment(style.alignment);
-    label->setTransparent(!style.background);
-    label->setBackgroundColor(QColor(style.background.value_or(colors::clBtnFace)));
+    return label;
+}
+
+Label* MakeLabel(QWidget* parent, const char* name, QRect geometry, const LabelLook& look,
+                 const QString& text = {}) {
+    Label* label = NewLabel(parent, name);
+    label->setLook(look);
     label->setText(text);
     label->setGeometry(geometry);
+    return label;
+}
+
+Label* MakeScreenText(QWidget* parent, const char* name, ScreenText where, QPoint topLeft) {
+    Label* label = NewLabel(parent, name);
+    SetUpScreenText(*label, where, topLeft);
+    return label;
+}
+
+Label* MakeLetter(QWidget* parent, const char* name, char letter, QPoint topLeft) {
+    Label* label = NewLabel(parent, name);
+    SetUpLetter(*label, QLatin1Char(letter), topLeft);
     return label;
 }
 
@@ -101,34 +108,27 @@ void TfrmMAin::CreateComponents() {
     layout->addWidget(m_scroll);
     QWidget* s = m_surface;
 
-    const LabelStyle answerStyle{AnswerFont(), colors::clNavy, Qt::AlignLeft, colors::clBtnFace};
-    const LabelStyle letterStyle{ArialFont(32, true), colors::clRed, Qt::AlignLeft,
-                                 colors::clBtnFace};
     lbl = MakeLabel(
         s, "lbl", {0, 0, kLayoutWidth, 49},
         {ArialFont(40, true), colors::clGradientActiveCaption, Qt::AlignHCenter, colors::clBtnText},
         QString::fromUtf8(kGameTitle));
-    lblQuestion = MakeLabel(s, "lblQuestion", {0, 176, kQuestionWidth, 37},
-                            {QuestionFont(), colors::clNavy, Qt::AlignHCenter, std::nullopt});
+    lblQuestion = MakeScreenText(s, "lblQuestion", ScreenText::Question, {0, 176});
     SpeedButton1 =
         MakePictureButton(s, "SpeedButton1", {8, 232, 73, 73}, QStringLiteral(":/crosses.bmp"));
     SpeedButton2 =
         MakePictureButton(s, "SpeedButton2", {936, 232, 73, 73}, QStringLiteral(":/noughts.bmp"));
-    lblcrossA = MakeLabel(s, "lblcrossA", {48, 312, kAnswerWidth, 36}, answerStyle);
-    lblcrossB = MakeLabel(s, "lblcrossB", {48, 384, kAnswerWidth, 36}, answerStyle);
-    lblcrossC = MakeLabel(s, "lblcrossC", {48, 456, kAnswerWidth, 36}, answerStyle);
-    lblZeroA = MakeLabel(s, "lblZeroA", {704, 312, kAnswerWidth, 36}, answerStyle);
-    lblZeroB = MakeLabel(s, "lblZeroB", {704, 384, kAnswerWidth, 36}, answerStyle);
-    lblZeroC = MakeLabel(s, "lblZeroC", {704, 456, kAnswerWidth, 36}, answerStyle);
-    Label2 = MakeLabel(s, "Label2", {8, 312, 0, 0}, letterStyle, QStringLiteral("A"));
-    Label3 = MakeLabel(s, "Label3", {8, 384, 0, 0}, letterStyle, QStringLiteral("B"));
-    Label4 = MakeLabel(s, "Label4", {984, 312, 0, 0}, letterStyle, QStringLiteral("A"));
-    Label5 = MakeLabel(s, "Label5", {8, 456, 0, 0}, letterStyle, QStringLiteral("C"));
-    Label6 = MakeLabel(s, "Label6", {984, 376, 0, 0}, letterStyle, QStringLiteral("B"));
-    Label7 = MakeLabel(s, "Label7", {984, 456, 0, 0}, letterStyle, QStringLiteral("C"));
-    for (Label* letter : {Label2, Label3, Label4, Label5, Label6, Label7}) {
-        letter->adjustToText();
-    }
+    lblcrossA = MakeScreenText(s, "lblcrossA", ScreenText::Answer, {kAnswerLeft, 312});
+    lblcrossB = MakeScreenText(s, "lblcrossB", ScreenText::Answer, {kAnswerLeft, 384});
+    lblcrossC = MakeScreenText(s, "lblcrossC", ScreenText::Answer, {kAnswerLeft, 456});
+    lblZeroA = MakeScreenText(s, "lblZeroA", ScreenText::Answer, {704, 312});
+    lblZeroB = MakeScreenText(s, "lblZeroB", ScreenText::Answer, {704, 384});
+    lblZeroC = MakeScreenText(s, "lblZeroC", ScreenText::Answer, {704, 456});
+    Label2 = MakeLetter(s, "Label2", 'A', {kLetterLeft, 312});
+    Label3 = MakeLetter(s, "Label3", 'B', {kLetterLeft, 384});
+    Label4 = MakeLetter(s, "Label4", 'A', {984, 312});
+    Label5 = MakeLetter(s, "Label5", 'C', {kLetterLeft, 456});
+    Label6 = MakeLetter(s, "Label6", 'B', {984, 376});
+    Label7 = MakeLetter(s, "Label7", 'C', {984, 456});
     lblHod = MakeLabel(s, "lblHod", {0, 48, 1025, 41},
                        {ArialFont(32, true), colors::clLime, Qt::AlignHCenter, colors::clBlack});
     SpeedButton12 =

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/palette.h"
+
 namespace kletochka {
 
 namespace {
@@ -48,6 +50,14 @@ void Label::setBold(bool bold) {
     f.setBold(bold);
     setFont(f);
     update();
+}
+
+void Label::setLook(const LabelLook& look) {
+    setFont(look.font);
+    setTextColor(QColor(look.text));
+    setAlignment(look.alignment);
+    setTransparent(!look.background);
+    setBackgroundColor(QColor(look.background.value_or(colors::clBtnFace)));
 }
 
 void Label::adjustToText() {

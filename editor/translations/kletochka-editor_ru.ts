@@ -247,12 +247,8 @@
         <translation>Вопрос так, как его увидит класс</translation>
     </message>
     <message>
-        <source>Cut off: %1 pixels wide, room for %2</source>
-        <translation>Обрезано: ширина %1 пикс., а места %2</translation>
-    </message>
-    <message>
-        <source>&quot;&amp;&quot; is not shown: the letter after it is underlined</source>
-        <translation>«&amp;» не видно: следующая буква подчёркнута</translation>
+        <source>%1 (%2 pixels wide, room for %3)</source>
+        <translation>%1 (ширина %2 пикс., а места %3)</translation>
     </message>
 </context>
 <context>

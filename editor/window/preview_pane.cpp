@@ -5,90 +5,67 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "authoring/fit_check.h"
-#include "widgets/fonts.h"
+#include "editor/window/problem_texts.h"
 #include "widgets/label.h"
 #include "widgets/palette.h"
+#include "widgets/screen_text.h"
 
 namespace kletochka::editor {
 
 namespace {
 
-// The preview's own arrangement: the game's line heights, stacked closer than on the big screen.
+// The preview's own arrangement: the game's labels, stacked closer than on the big screen.
 constexpr int kEdge = 2;  // room for the cut-off frame outside the question line
 constexpr int kMargin = 4;
-constexpr int kQuestionHeight = 37;
-constexpr int kAnswerHeight = 36;
-constexpr int kAnswerLeft = 48;
-constexpr int kLetterLeft = 8;
-constexpr int kQuestionMarkTop = kMargin + kQuestionHeight + 2;
+constexpr QSize kQuestion = TextSize(ScreenText::Question);
+constexpr QSize kAnswer = TextSize(ScreenText::Answer);
+constexpr int kQuestionMarkTop = kMargin + kQuestion.height() + 2;
 constexpr int kMarkHeight = 20;
 constexpr int kFirstAnswerTop = kQuestionMarkTop + kMarkHeight + 6;
-constexpr int kAnswerStep = kAnswerHeight + 8;
-constexpr int kMarkLeft = kAnswerLeft + kAnswerWidth + 16;
+constexpr int kAnswerStep = kAnswer.height() + 8;
+constexpr int kMarkLeft = kAnswerLeft + kAnswer.width() + 16;
 constexpr int kPaneHeight = kFirstAnswerTop + 3 * kAnswerStep;
 
-QRect LabelRect(int index) {
-    if (index == 0) {
-        return {kEdge, kMargin, kQuestionWidth, kQuestionHeight};
-    }
-    return {kEdge + kAnswerLeft, kFirstAnswerTop + (index - 1) * kAnswerStep, kAnswerWidth,
-            kAnswerHeight};
+ScreenText Where(Field field) {
+    return field == Field::Question ? ScreenText::Question : ScreenText::Answer;
+}
+
+int Top(int index) {
+    return index == 0 ? kMargin : kFirstAnswerTop + (index - 1) * kAnswerStep;
 }
 
 QRect MarkRect(int index) {
     if (index == 0) {
-        return {kEdge + kLetterLeft, kQuestionMarkTop, kQuestionWidth - kLetterLeft, kMarkHeight};
+        return {kEdge + kLetterLeft, kQuestionMarkTop, kQuestion.width() - kLetterLeft,
+                kMarkHeight};
     }
-    const QRect label = LabelRect(index);
-    return {kEdge + kMarkLeft, label.top(), kQuestionWidth - kMarkLeft, label.height()};
-}
-
-Label* MakeGameLabel(QWidget* parent, int index) {
-    auto* label = new Label(parent);
-    label->setGeometry(LabelRect(index));
-    label->setFont(index == 0 ? QuestionFont() : AnswerFont());
-    label->setTextColor(QColor(colors::clNavy));
-    label->setBackgroundColor(QColor(colors::clBtnFace));
-    // The question line is transparent and centred in the game, the answers opaque and left.
-    label->setTransparent(index == 0);
-    label->setAlignment(index == 0 ? Qt::AlignHCenter : Qt::AlignLeft);
-    return label;
-}
-
-Label* MakeLetter(QWidget* parent, int index) {
-    auto* letter = new Label(parent);
-    letter->setFont(ArialFont(32, true));
-    letter->setTextColor(QColor(colors::clRed));
-    letter->setBackgroundColor(QColor(colors::clBtnFace));
-    letter->setText(QString(QLatin1Char(static_cast<char>('A' + index - 1))));
-    letter->adjustToText();
-    letter->move(kEdge + kLetterLeft, LabelRect(index).top());
-    return letter;
+    return {kEdge + kMarkLeft, Top(index), kQuestion.width() - kMarkLeft, kAnswer.height()};
 }
 
 }  // namespace
 
 int ShownWidth(Field field, const QString& text) {
-    // The same measure as the bank check's "too wide", so the mark and the problem agree.
-    return field == Field::Question ? authoring::QuestionPixels(text)
-                                    : authoring::AnswerPixels(text);
+    return TextWidth(Where(field), text);
 }
 
 int ShownRoom(Field field) {
-    return field == Field::Question ? kQuestionWidth : kAnswerWidth;
+    return TextRoom(Where(field));
 }
 
 PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kQuestionWidth + 2 * kEdge, kPaneHeight);
+    setFixedSize(kQuestion.width() + 2 * kEdge, kPaneHeight);
     setAutoFillBackground(true);
     QPalette face = palette();
     face.setColor(QPalette::Window, QColor(colors::clBtnFace));
     setPalette(face);
     for (int i = 0; i < 4; ++i) {
-        m_labels.at(static_cast<std::size_t>(i)) = MakeGameLabel(this, i);
+        auto* shown = new Label(this);
+        SetUpScreenText(*shown, Where(static_cast<Field>(i)),
+                        {kEdge + (i == 0 ? 0 : kAnswerLeft), Top(i)});
+        m_labels.at(static_cast<std::size_t>(i)) = shown;
         if (i > 0) {
-            MakeLetter(this, i);
+            SetUpLetter(*new Label(this), QLatin1Char(static_cast<char>('A' + i - 1)),
+                        {kEdge + kLetterLeft, Top(i)});
         }
         auto* mark = new QLabel(this);
         mark->setGeometry(MarkRect(i));
@@ -108,10 +85,12 @@ void PreviewPane::showText(Field field, const QString& text) {
     const bool cut = width > ShownRoom(field);
     QStringList notes;
     if (cut) {
-        notes << tr("Cut off: %1 pixels wide, room for %2").arg(width).arg(ShownRoom(field));
+        notes << tr("%1 (%2 pixels wide, room for %3)")
+                     .arg(ProblemWords(authoring::ProblemKind::TooWide), QString::number(width),
+                          QString::number(ShownRoom(field)));
     }
     if (text.contains(QLatin1Char('&'))) {
-        notes << tr("\"&\" is not shown: the letter after it is underlined");
+        notes << ProblemWords(authoring::ProblemKind::Ampersand);
     }
     m_marks.at(at)->setText(notes.join(QStringLiteral("; ")));
     m_labels.at(at)->setAccessibleName(text);
@@ -140,7 +119,7 @@ void PreviewPane::paintEvent(QPaintEvent*) {
     const QColor red(colors::clRed);
     for (int i = 0; i < 4; ++i) {
         if (m_cut.at(static_cast<std::size_t>(i))) {
-            const QRect r = LabelRect(i);
+            const QRect r = m_labels.at(static_cast<std::size_t>(i))->geometry();
             painter.fillRect(r.left() - kEdge, r.top() - kEdge, r.width() + 2 * kEdge, kEdge, red);
             painter.fillRect(r.left() - kEdge, r.bottom() + 1, r.width() + 2 * kEdge, kEdge, red);
             painter.fillRect(r.left() - kEdge, r.top(), kEdge, r.height(), red);

@@ -41,9 +41,11 @@ QString Place(const BankProblem& problem) {
     return place;
 }
 
-QString What(const BankProblem& problem) {
+}  // namespace
+
+QString ProblemWords(authoring::ProblemKind kind) {
     using authoring::ProblemKind;
-    switch (problem.kind) {
+    switch (kind) {
         case ProblemKind::Empty:
             return ProblemTexts::tr("empty, the class would see nothing");
         case ProblemKind::TooWide:
@@ -62,13 +64,12 @@ QString What(const BankProblem& problem) {
         case ProblemKind::FileSize:
             break;
     }
-    return problem.text;
+    return {};
 }
 
-}  // namespace
-
 QString ProblemSummary(const BankProblem& problem) {
-    return Place(problem) + QLatin1String(": ") + What(problem);
+    const QString words = ProblemWords(problem.kind);
+    return Place(problem) + QLatin1String(": ") + (words.isEmpty() ? problem.text : words);
 }
 
 QVariant ProblemTexts::data(const QModelIndex& index, int role) const {

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <cstring>
 
+#include "bank_files.h"
 #include "editor/bank_document.h"
 #include "editor/document_files.h"
 #include "editor_files.h"
@@ -128,7 +129,7 @@ TEST_F(DocumentTest, TellsWhichCellAndFieldChangedAndWhenTheMarkChanges) {
     QSignalSpy problems(&doc, &BankDocument::problemsChanged);
     doc.setText(4, 7, Field::AnswerC, "C");
     doc.setText(4, 7, Field::AnswerC, "Cc");
-    doc.setCorrect(6, 2, doc.correct(6, 2) % 3 + 1);
+    doc.setCorrect(6, 2, test::OtherAnswer(doc.correct(6, 2)));
     ASSERT_EQ(texts.count(), 2);
     EXPECT_EQ(texts.at(1).at(0).toInt(), 4);
     EXPECT_EQ(texts.at(1).at(1).toInt(), 7);

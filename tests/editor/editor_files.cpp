@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include "bank_files.h"
 #include "tables.h"
 
 namespace kletochka::test {
@@ -21,7 +22,7 @@ QuestionBank::Records RussianRecords() {
         r.answerA.assign(Cp1251("Ёж " + n));
         r.answerB.assign(Cp1251(" пробел " + n + " "));
         r.answerC.assign(Cp1251("Щ" + n));
-        r.setCorrect(1 + i % 3);
+        r.setCorrect(NumberedRight(i));
     }
     return records;
 }

@@ -19,14 +19,8 @@ namespace {
 
 using test::BankBytes;
 using test::NumberedRecords;
-
-// Round k's record for cell n has right answer 1 + (9(k-1)+n) % 3.
-int RightAnswer(int k, int n) {
-    return 1 + (9 * (k - 1) + n) % 3;
-}
-int WrongAnswer(int k, int n) {
-    return RightAnswer(k, n) % 3 + 1;
-}
+using test::NumberedRight;
+using test::OtherAnswer;
 
 class GameStateTest : public ::testing::Test {
   protected:
@@ -102,7 +96,7 @@ TEST_F(GameStateTest, StartRoundCopiesThatRoundsQuestionsAndKeepsTheRest) {
 }
 
 TEST_F(GameStateTest, OccupiedCellIsRefusedWithoutAnyChange) {
-    Turn(Team::Crosses, 5, RightAnswer(1, 5));
+    Turn(Team::Crosses, 5, NumberedRight(1, 5));
     game.ChooseCell(2);
     game.ChooseAnswer(1);
     ASSERT_TRUE(game.ConfirmJudge().has_value());
@@ -124,7 +118,7 @@ TEST_F(GameStateTest, RightAnswerGivesOwnMarkWrongGivesTheOthers) {
                           {Team::Noughts, false, kCross}};
     int n = 1;
     for (const Case& c : cases) {
-        Turn(c.side, n, c.right ? RightAnswer(1, n) : WrongAnswer(1, n));
+        Turn(c.side, n, c.right ? NumberedRight(1, n) : OtherAnswer(NumberedRight(1, n)));
         EXPECT_EQ(game.cell(n), c.mark) << "cell " << n;
         ++n;
     }
@@ -140,13 +134,13 @@ TEST_F(GameStateTest, AnswersAreTakenOnlyWhileOpen) {
 
 TEST_F(GameStateTest, NewCellWithoutNewAnswerJudgesTheEarlierAnswer) {
     game.ChooseCell(1);
-    game.ChooseAnswer(RightAnswer(1, 2));
+    game.ChooseAnswer(NumberedRight(1, 2));
     game.ChooseCell(2);  // the chosen answer is kept
     EXPECT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
 }
 
 TEST_F(GameStateTest, ConfirmingTwiceRejudgesWithTheCurrentSide) {
-    Turn(Team::Crosses, 7, RightAnswer(1, 7));
+    Turn(Team::Crosses, 7, NumberedRight(1, 7));
     EXPECT_EQ(game.cell(7), kCross);
     game.ChooseSide(Team::Noughts);
     EXPECT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
@@ -176,10 +170,10 @@ TEST_F(GameStateTest, ConfirmWithNoCellChosenDoesNothing) {
 }
 
 TEST_F(GameStateTest, NewRoundJudgesTheOldCurrentCellAgainstTheNewRecord) {
-    Turn(Team::Crosses, 6, RightAnswer(1, 6));
+    Turn(Team::Crosses, 6, NumberedRight(1, 6));
     game.StartRound(bank, 2);
     EXPECT_EQ(game.cell(6), kEmptyCell);
-    game.ChooseAnswer(RightAnswer(2, 6));
+    game.ChooseAnswer(NumberedRight(2, 6));
     EXPECT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
     EXPECT_EQ(game.ConfirmMark(true).value().cell, 6);
 }
@@ -208,7 +202,7 @@ TEST_F(GameStateTest, EveryLineCountsForBothMarksAndNothingElseDoes) {
             game.ResetBoard();
             for (int i = 0; i < 3; ++i) {
                 EXPECT_FALSE(game.CheckLines());
-                Turn(side, line[i], RightAnswer(1, line[i]));
+                Turn(side, line[i], NumberedRight(1, line[i]));
             }
             EXPECT_TRUE(game.CheckLines()) << line[0] << line[1] << line[2];
         }
@@ -224,7 +218,7 @@ TEST_F(GameStateTest, EveryLineCountsForBothMarksAndNothingElseDoes) {
         for (int n = 1; n <= 9; ++n) {
             if (b.cells[n - 1] == -1)
                 continue;
-            Turn(b.cells[n - 1] == 1 ? Team::Crosses : Team::Noughts, n, RightAnswer(1, n));
+            Turn(b.cells[n - 1] == 1 ? Team::Crosses : Team::Noughts, n, NumberedRight(1, n));
         }
         EXPECT_FALSE(game.CheckLines());
     }
@@ -232,9 +226,9 @@ TEST_F(GameStateTest, EveryLineCountsForBothMarksAndNothingElseDoes) {
 
 TEST_F(GameStateTest, CompleteLineStaysCompleteUntilBroken) {
     for (int n : {3, 7})
-        Turn(Team::Noughts, n, RightAnswer(1, n));
-    EXPECT_FALSE(Turn(Team::Crosses, 1, RightAnswer(1, 1)));
-    EXPECT_TRUE(Turn(Team::Noughts, 5, RightAnswer(1, 5)));
+        Turn(Team::Noughts, n, NumberedRight(1, n));
+    EXPECT_FALSE(Turn(Team::Crosses, 1, NumberedRight(1, 1)));
+    EXPECT_TRUE(Turn(Team::Noughts, 5, NumberedRight(1, 5)));
     // Confirming again for the noughts keeps the line; for the crosses it breaks it.
     ASSERT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
     game.ConfirmMark(true);
@@ -249,7 +243,7 @@ TEST_F(GameStateTest, CompleteLineStaysCompleteUntilBroken) {
 // The window's work runs inside an operation; what it throws leaves the steps
 // before it done and the steps after it undone.
 TEST_F(GameStateTest, RoundStartRunsTheWindowsWorkBetweenOpeningAndTakingTheQuestions) {
-    Turn(Team::Crosses, 4, RightAnswer(1, 4));
+    Turn(Team::Crosses, 4, NumberedRight(1, 4));
     ASSERT_FALSE(game.AnswerOpen());
     bool ran = false;
     game.StartRound(bank, 2, [&] {
@@ -262,7 +256,7 @@ TEST_F(GameStateTest, RoundStartRunsTheWindowsWorkBetweenOpeningAndTakingTheQues
     EXPECT_EQ(game.roundQuestion(1).question.view(), "Q10");
     EXPECT_EQ(game.cell(4), kEmptyCell);
 
-    Turn(Team::Crosses, 4, RightAnswer(2, 4));
+    Turn(Team::Crosses, 4, NumberedRight(2, 4));
     EXPECT_THROW(game.StartRound(bank, 3, [] { throw std::runtime_error("no click"); }),
                  std::runtime_error);
     EXPECT_TRUE(game.AnswerOpen());
@@ -292,7 +286,7 @@ TEST_F(GameStateTest, CellsThreeToNineAreCurrentBeforeTheClickOneAndTwoAfter) {
     EXPECT_THROW(game.ChooseCell(3, failing), std::runtime_error);
     EXPECT_EQ(game.CurrentCell(), 3);
     // A taken cell plays nothing.
-    Turn(Team::Noughts, 6, RightAnswer(1, 6));
+    Turn(Team::Noughts, 6, NumberedRight(1, 6));
     bool clicked = false;
     EXPECT_EQ(game.ChooseCell(6, [&] { clicked = true; }), nullptr);
     EXPECT_FALSE(clicked);

@@ -23,7 +23,7 @@ QuestionBank::Records NumberedRecords(char tag, char filler) {
         Fill(r.answerA, "A" + n, filler);
         Fill(r.answerB, "B" + n, filler);
         Fill(r.answerC, "C" + n, filler);
-        r.setCorrect(1 + i % 3);
+        r.setCorrect(NumberedRight(i));
     }
     return records;
 }

@@ -15,15 +15,9 @@
 namespace kletochka {
 namespace {
 
+using test::NumberedRight;
+using test::OtherAnswer;
 using test::WindowTest;
-
-// The numbered bank: record r has right answer 1 + r % 3.
-int Right(int round, int cell) {
-    return 1 + (9 * (round - 1) + cell) % 3;
-}
-int Wrong(int round, int cell) {
-    return Right(round, cell) % 3 + 1;
-}
 
 class PlayTest : public WindowTest {
   protected:
@@ -45,7 +39,8 @@ class PlayTest : public WindowTest {
     void Turn(Team team, int round, int cell, bool right) {
         Side(team);
         Click(w().cellButton(cell));
-        Click(Answer(team, right ? Right(round, cell) : Wrong(round, cell)));
+        Click(Answer(team,
+                     right ? NumberedRight(round, cell) : OtherAnswer(NumberedRight(round, cell))));
         Click(w().parts().Button9);
     }
     QStringList Errors() { return test::ShownErrors(); }
@@ -76,9 +71,9 @@ TEST_F(PlayTest, RightAnswerForTheCrossesMarksTheCellWithACross) {
     EXPECT_EQ(w().parts().lblcrossA->text(), "A5");
     EXPECT_EQ(w().parts().lblcrossC->text(), "C5");
     EXPECT_EQ(w().parts().lblZeroA->text(), "");
-    Click(Answer(Team::Crosses, Right(1, 5)));
-    EXPECT_TRUE(Answer(Team::Crosses, Right(1, 5))->font().bold());
-    EXPECT_FALSE(Answer(Team::Crosses, Wrong(1, 5))->font().bold());
+    Click(Answer(Team::Crosses, NumberedRight(1, 5)));
+    EXPECT_TRUE(Answer(Team::Crosses, NumberedRight(1, 5))->font().bold());
+    EXPECT_FALSE(Answer(Team::Crosses, OtherAnswer(NumberedRight(1, 5)))->font().bold());
     sound->log.clear();
     Click(w().parts().Button9);
     EXPECT_EQ(sound->played(), QStringList{"good.wav"});
@@ -98,7 +93,7 @@ TEST_F(PlayTest, WrongAnswerForTheNoughtsGivesTheCellToTheCrosses) {
     Click(w().parts().SpeedButton3);
     EXPECT_EQ(w().parts().lblZeroB->text(), "B28");
     EXPECT_EQ(w().parts().lblcrossB->text(), "");
-    Click(Answer(Team::Noughts, Wrong(4, 1)));
+    Click(Answer(Team::Noughts, OtherAnswer(NumberedRight(4, 1))));
     sound->log.clear();
     Click(w().parts().Button9);
     EXPECT_EQ(sound->played(), QStringList{"bad.wav"});
@@ -133,7 +128,7 @@ TEST_F(PlayTest, SidePictureClearsTheQuestionButKeepsTheCellAndAnswer) {
     Click(w().parts().Button2);
     Side(Team::Noughts);
     Click(w().parts().SpeedButton8);  // cell 6
-    Click(Answer(Team::Noughts, Right(1, 6)));
+    Click(Answer(Team::Noughts, NumberedRight(1, 6)));
     Side(Team::Crosses);
     EXPECT_EQ(w().parts().lblQuestion->text(), "");
     EXPECT_EQ(w().parts().lblZeroA->text(), "");
@@ -250,7 +245,7 @@ TEST_F(PlayTest, MissingRightCueClosesTheAnswersButMarksNothing) {
     Click(w().parts().Button2);
     Side(Team::Crosses);
     Click(w().parts().SpeedButton4);
-    Click(Answer(Team::Crosses, Right(1, 2)));
+    Click(Answer(Team::Crosses, NumberedRight(1, 2)));
     sound->failing.insert("good.wav");
     Click(w().parts().Button9);
     EXPECT_EQ(Errors(), QStringList{Box("Couldn't open " + Exe("good.wav") + ".")});

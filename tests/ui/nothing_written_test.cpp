@@ -56,12 +56,12 @@ class NothingWrittenTest : public test::WindowTest {
                             window->parts().lblZeroC};
         return (team == Team::Crosses ? crosses : noughts)[i - 1];
     }
-    // Both numbered banks: record r has right answer 1 + r % 3.
+    // Both banks are numbered.
     void Turn(Team team, int round, int cell, bool right) {
-        const int answer = 1 + (9 * (round - 1) + cell) % 3;
+        const int answer = test::NumberedRight(round, cell);
         Click(team == Team::Crosses ? window->parts().SpeedButton1 : window->parts().SpeedButton2);
         Click(window->cellButton(cell));
-        Click(Answer(team, right ? answer : answer % 3 + 1));
+        Click(Answer(team, right ? answer : test::OtherAnswer(answer)));
         Click(window->parts().Button9);
     }
 };

@@ -79,8 +79,9 @@ class BankDocument : public QObject {
     void filePathChanged(const QString& path);
 
   private:
-    friend class SetTextCommand;
-    friend class SetCorrectCommand;
+    // Its undo commands, defined beside its implementation.
+    class SetTextCommand;
+    class SetCorrectCommand;
 
     // What the undo commands call: store, recheck, tell the views.
     void storeText(int round, int cell, Field field, const ShortString& text);

@@ -11,6 +11,7 @@
 
 #include "editor/window/editor_window.h"
 #include "editor/window/field_rules.h"
+#include "editor/window/preview_pane.h"
 #include "editor/window/problem_texts.h"
 #include "editor/window/question_form.h"
 #include "fake_dialogs.h"
@@ -51,6 +52,16 @@ TEST_F(RussianWindow, MenusFieldsProblemsAndRefusalsSpeakRussian) {
     EXPECT_EQ(ProblemSummary(empty),
               QStringLiteral("Гейм 2, клетка В, ответ C: пусто, класс ничего не увидит"));
     EXPECT_TRUE(FieldRefusal(QStringLiteral("😀"))->contains(QStringLiteral("нельзя сохранить")));
+}
+
+TEST_F(RussianWindow, PreviewMarksSayWhatTheProblemListSays) {
+    PreviewPane preview;
+    const QString text = QStringLiteral("Тираннозавр & птеродактиль");
+    preview.showText(Field::AnswerB, text);
+    EXPECT_EQ(preview.mark(Field::AnswerB),
+              QStringLiteral("не помещается, класс увидит его обрезанным (ширина %1 пикс., а места "
+                             "273); «&» не видно, следующая буква подчёркнута")
+                  .arg(ShownWidth(Field::AnswerB, text)));
 }
 
 }  // namespace

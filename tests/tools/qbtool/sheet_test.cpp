@@ -48,7 +48,7 @@ TEST_F(SheetTest, MarksTheRightAnswerOfEveryQuestionAndOnlyThat) {
     const std::string sheet = Sheet(NumberedRecords());
     EXPECT_EQ(Occurrences(sheet, "class=\"right\""), 63u);
     for (int i = 1; i <= 63; ++i) {
-        const std::string letter(1, static_cast<char>('A' + i % 3));
+        const std::string letter(1, static_cast<char>('A' + NumberedRight(i) - 1));
         EXPECT_NE(sheet.find("<li class=\"right\"><b>" + letter + "</b><span>" + letter +
                              std::to_string(i) + "</span>"),
                   std::string::npos)

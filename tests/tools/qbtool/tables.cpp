@@ -5,6 +5,7 @@
 #include <QString>
 #include <stdexcept>
 
+#include "bank_files.h"
 #include "widgets/display_text.h"
 
 namespace kletochka::test {
@@ -15,7 +16,7 @@ std::vector<std::string> GoodLines() {
         const std::string i = std::to_string(n);
         lines.push_back(std::to_string((n - 1) / 9 + 1) + "," + std::to_string((n - 1) % 9 + 1) +
                         ",Вопрос " + i + "?,а " + i + ",б " + i + ",в " + i + "," +
-                        std::string(1, static_cast<char>('A' + n % 3)));
+                        std::string(1, static_cast<char>('A' + NumberedRight(n) - 1)));
     }
     return lines;
 }

@@ -10,7 +10,7 @@ namespace kletochka::test {
 
 // The lines of a good question table: the header, then rounds 1..7 and cells 1..9
 // in order, so that line n + 1 holds bank record n. Record n asks "Вопрос n?"
-// with answers "а n", "б n", "в n" and right answer 1 + n % 3 as a letter.
+// with answers "а n", "б n", "в n" and right answer NumberedRight(n) as a letter.
 std::vector<std::string> GoodLines();
 
 // The lines joined, each ended by eol.

@@ -12,14 +12,4 @@ inline QFont ArialFont(int pixelHeight, bool bold) {
     return LayoutFont("Arial", pixelHeight, bold);
 }
 
-// The question line and the answer labels, and the room each has on screen.
-inline QFont QuestionFont() {
-    return ArialFont(32, true);
-}
-inline QFont AnswerFont() {
-    return ArialFont(32, false);
-}
-inline constexpr int kQuestionWidth = 1017;
-inline constexpr int kAnswerWidth = 273;
-
 }  // namespace kletochka

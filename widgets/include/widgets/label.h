@@ -4,8 +4,17 @@
 
 #include <QColor>
 #include <QWidget>
+#include <optional>
 
 namespace kletochka {
+
+// What a label draws with, apart from its text and place.
+struct LabelLook {
+    QFont font;
+    QRgb text;
+    Qt::Alignment alignment;
+    std::optional<QRgb> background;  // none: transparent
+};
 
 // A text label as the classic toolkit draws it: an opaque one fills its whole
 // rectangle first; the text is one line from the top, clipped, with "&" as a
@@ -27,6 +36,8 @@ class Label : public QWidget {
     QColor textColor() const { return m_textColor; }
     void setTextColor(const QColor& color);
     void setBold(bool bold);
+    // Font, colours, alignment and transparency at once.
+    void setLook(const LabelLook& look);
     // Resizes the label to its text (without mnemonics) in its font.
     void adjustToText();
 

@@ -8,6 +8,10 @@
 
 namespace kletochka::editor {
 
+// What the class would notice, in the user's language, as the list and the
+// preview both say it; empty for a kind told only in qbtool's words.
+QString ProblemWords(authoring::ProblemKind kind);
+
 // A problem in the user's language: where it is and what the class would
 // notice, e.g. "Round 1, cell В, answer B: empty".
 QString ProblemSummary(const BankProblem& problem);

@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/edit_commands.h"
+#include "document_commands.h"
 
 #include <cstring>
-
-#include "editor/bank_document.h"
 
 namespace kletochka::editor {
 
@@ -23,8 +21,9 @@ QString TextCommandName(Field field) {
 
 }  // namespace
 
-SetTextCommand::SetTextCommand(BankDocument& document, int round, int cell, Field field,
-                               const ShortString& before, const ShortString& after, int typingRun)
+BankDocument::SetTextCommand::SetTextCommand(BankDocument& document, int round, int cell,
+                                             Field field, const ShortString& before,
+                                             const ShortString& after, int typingRun)
     : QUndoCommand(TextCommandName(field)),
       m_document(document),
       m_round(round),
@@ -34,19 +33,19 @@ SetTextCommand::SetTextCommand(BankDocument& document, int round, int cell, Fiel
       m_after(after),
       m_typingRun(typingRun) {}
 
-void SetTextCommand::undo() {
+void BankDocument::SetTextCommand::undo() {
     m_document.storeText(m_round, m_cell, m_field, m_before);
 }
 
-void SetTextCommand::redo() {
+void BankDocument::SetTextCommand::redo() {
     m_document.storeText(m_round, m_cell, m_field, m_after);
 }
 
-int SetTextCommand::id() const {
+int BankDocument::SetTextCommand::id() const {
     return kTypingId;
 }
 
-bool SetTextCommand::mergeWith(const QUndoCommand* other) {
+bool BankDocument::SetTextCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const SetTextCommand*>(other);
     if (next->m_round != m_round || next->m_cell != m_cell || next->m_field != m_field ||
         next->m_typingRun != m_typingRun) {
@@ -58,8 +57,8 @@ bool SetTextCommand::mergeWith(const QUndoCommand* other) {
     return true;
 }
 
-SetCorrectCommand::SetCorrectCommand(BankDocument& document, int round, int cell,
-                                     std::int32_t before, std::int32_t after)
+BankDocument::SetCorrectCommand::SetCorrectCommand(BankDocument& document, int round, int cell,
+                                                   std::int32_t before, std::int32_t after)
     : QUndoCommand(BankDocument::tr("Choose the right answer")),
       m_document(document),
       m_round(round),
@@ -67,11 +66,11 @@ SetCorrectCommand::SetCorrectCommand(BankDocument& document, int round, int cell
       m_before(before),
       m_after(after) {}
 
-void SetCorrectCommand::undo() {
+void BankDocument::SetCorrectCommand::undo() {
     m_document.storeCorrect(m_round, m_cell, m_before);
 }
 
-void SetCorrectCommand::redo() {
+void BankDocument::SetCorrectCommand::redo() {
     m_document.storeCorrect(m_round, m_cell, m_after);
 }
 

@@ -2,18 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+// BankDocument's undo commands, private to it: only the document's own sources include this.
 #include <QUndoCommand>
 #include <cstdint>
 
 #include "bank/question_record.h"
+#include "editor/bank_document.h"
 #include "editor/field.h"
 
 namespace kletochka::editor {
 
-class BankDocument;
-
 // A question's text changed; typing in one field merges into one command.
-class SetTextCommand : public QUndoCommand {
+class BankDocument::SetTextCommand : public QUndoCommand {
   public:
     SetTextCommand(BankDocument& document, int round, int cell, Field field,
                    const ShortString& before, const ShortString& after, int typingRun);
@@ -34,7 +34,7 @@ class SetTextCommand : public QUndoCommand {
 };
 
 // A question's right answer changed.
-class SetCorrectCommand : public QUndoCommand {
+class BankDocument::SetCorrectCommand : public QUndoCommand {
   public:
     SetCorrectCommand(BankDocument& document, int round, int cell, std::int32_t before,
                       std::int32_t after);

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QChar>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include "widgets/label.h"
+
+namespace kletochka {
+
+// Where a bank's text shows in the game: the question line or an answer label.
+// The window, the editor's preview and the "too wide" check all read them from here.
+enum class ScreenText { Question, Answer };
+
+LabelLook TextLook(ScreenText where);
+// The label's size; the text gets its width and no more, the rest is cut off.
+inline constexpr QSize TextSize(ScreenText where) {
+    return where == ScreenText::Question ? QSize(1017, 37) : QSize(273, 36);
+}
+inline constexpr int TextRoom(ScreenText where) {
+    return TextSize(where).width();
+}
+// The width text takes there in pixels; throws Error without a QGuiApplication.
+int TextWidth(ScreenText where, const QString& text);
+
+// The left edges of the crosses' letters and answers; the question line spans the board.
+inline constexpr int kLetterLeft = 8;
+inline constexpr int kAnswerLeft = 48;
+
+// Gives label the look and size of a question line or an answer label, its top left at topLeft.
+void SetUpScreenText(Label& label, ScreenText where, QPoint topLeft);
+// Makes label the red letter before an answer, as wide as the letter.
+void SetUpLetter(Label& label, QChar letter, QPoint topLeft);
+
+}  // namespace kletochka
