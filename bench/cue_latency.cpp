@@ -73,7 +73,7 @@ struct Stamps {
 
 Stamps PlayGame(TfrmMAin& window, int confirms, const QString& folder) {
     Stamps stamps;
-    window.ShowMaximised();
+    window.showOnPrimaryScreen();
     if (!QTest::qWaitForWindowExposed(&window)) {
         throw std::runtime_error("the window was never shown");
     }

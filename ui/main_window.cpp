@@ -32,7 +32,7 @@ QEvent::Type CreatedEvent() {
 
 TfrmMAin::TfrmMAin(WindowPlatform platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_platform(std::move(platform)) {
-    CreateComponents();
+    createComponents();
     connectHandlers();
     // The window's creation is delivered as an event, so that its errors reach
     // the error box as every handler's do, and the window is still made.

@@ -143,7 +143,7 @@ TEST_F(WindowTest, FirstFrameNeedsOnePaint) {
     } count;
     TfrmMAin& w = Window();
     w.parts().lblHod->installEventFilter(&count);
-    w.ShowMaximised();
+    w.showOnPrimaryScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     for (int i = 0; i < 5; ++i) {
         QApplication::sendPostedEvents();
@@ -158,7 +158,7 @@ TEST_F(WindowTest, SoundGetsReadyOnceTheFirstFrameIsUp) {
     TfrmMAin& w = Window();
     QApplication::processEvents();
     EXPECT_EQ(sound->prepared, 0);
-    w.ShowMaximised();
+    w.showOnPrimaryScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QApplication::processEvents();
     EXPECT_EQ(sound->prepared, 1);

@@ -91,7 +91,7 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
     ~TfrmMAin() override;
 
     // Full screen on the primary screen, as the host expects.
-    void ShowMaximised();
+    void showOnPrimaryScreen();
 
     const GameState& game() const { return m_game; }
     const QuestionBank& bank() const { return m_bank; }
@@ -150,7 +150,7 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void CreateComponents();
+    void createComponents();
     void connectHandlers();
     // Runs a handler for an event; an error ends it and goes to the application's box.
     void run(void (TfrmMAin::*handler)());
