@@ -21,7 +21,8 @@
 #include "monitor_recorder.h"
 #include "recording.h"
 #include "report.h"
-#include "sound/plugin/pulse_cue_player.h"
+#include "sound/cue_rate.h"
+#include "sound/plugin/system_cue_player.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
@@ -33,13 +34,12 @@ namespace {
 using namespace kletochka;
 using namespace kletochka::bench;
 
-constexpr int kRate = 44100;
 constexpr int kRecordLatencyMs = 2;
 constexpr long long kOnsetWindowNs = 500'000'000;
 constexpr long long kPunctualitySpanNs = 1'000'000'000;
 // The right and wrong cues never fall silent this long in their first quarter second.
 constexpr std::int64_t kDropoutFrames = 32;
-constexpr std::int64_t kSoundingFrames = kRate / 4;
+constexpr std::int64_t kSoundingFrames = kCueRate / 4;
 
 // Notes when the watched widget's release arrives: its click handler runs next.
 class ClickClock : public QObject {
@@ -119,7 +119,7 @@ Onset OnsetOf(const Recording& recording, long long clickNs, const char* what) {
 // The click alone, then the same click over the fanfare: the recording there
 // must be the click alone, and silence after it.
 bool CutsOff(const Recording& recording, const Stamps& stamps) {
-    const std::int64_t quiet = kRate / 20;
+    const std::int64_t quiet = kCueRate / 20;
     const Onset alone = OnsetOf(recording, stamps.reference, "the lone click");
     const std::int64_t aloneEnd = SoundEnd(recording, alone.frame, quiet);
     const auto reference =
@@ -145,7 +145,7 @@ bool CutsOff(const Recording& recording, const Stamps& stamps) {
 
 int Measure(const std::string& source, const QString& folder, int confirms,
             const std::string& condition, int& argc, char** argv) {
-    MonitorRecorder recorder(source, kRate, kRecordLatencyMs);
+    MonitorRecorder recorder(source, kCueRate, kRecordLatencyMs);
     // The sink sends its monitor steadily only after its first long block.
     const long long deadline = MonotonicNs() + 10'000'000'000LL;
     while (recorder.pieces() < 200 && MonotonicNs() < deadline) {
@@ -165,7 +165,7 @@ int Measure(const std::string& source, const QString& folder, int confirms,
         ++errors;
     });
     // A player of its own makes sure a server answers; the game's comes from its library.
-    if (!PulseCuePlayer().audible()) {
+    if (!SystemCuePlayer(SystemOutputs()).Audible()) {
         throw std::runtime_error("the player found no sound server");
     }
     TfrmMAin window(RealPlatform(QDir(folder).filePath(QStringLiteral("kletochka"))));

@@ -17,7 +17,7 @@ struct Recording {
         std::int64_t framesSoFar;  // frames received up to and including this piece
     };
 
-    int rate = 44100;
+    int rate = 0;  // frames a second, as recorded
     int channels = 2;
     std::vector<std::int16_t> samples;
     std::vector<Arrival> arrivals;

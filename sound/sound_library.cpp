@@ -46,10 +46,10 @@ CuePlayer& SoundLibraryPlayer::player() {
 }
 
 void SoundLibraryPlayer::open(const QString& path) {
-    m_checked.clear();
+    m_pathWaitingForLibrary.clear();
     if (!m_loading.valid()) {
         CheckWaveFile(path);
-        m_checked = path;
+        m_pathWaitingForLibrary = path;
         return;
     }
     player().open(path);
@@ -57,8 +57,8 @@ void SoundLibraryPlayer::open(const QString& path) {
 
 void SoundLibraryPlayer::play() {
     CuePlayer& loaded = player();
-    if (!m_checked.isEmpty()) {
-        loaded.open(std::exchange(m_checked, {}));
+    if (!m_pathWaitingForLibrary.isEmpty()) {
+        loaded.open(std::exchange(m_pathWaitingForLibrary, {}));
     }
     loaded.play();
 }

@@ -25,45 +25,44 @@ std::uint32_t LittleEndian32(const char* at) {
 void CheckWaveFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw SoundError("Couldn't open " + path.toStdString() + ".");
+        throw SoundError::CannotOpen(path);
     }
     // Only the chunk headers are read: the sound itself is the decoder's.
     const qint64 size = file.size();
     char head[12];
     if (file.read(head, 12) != 12 || std::memcmp(head, "RIFF", 4) != 0 ||
         std::memcmp(head + 8, "WAVE", 4) != 0) {
-        throw SoundError("Not a wave file.");
+        throw SoundError::NotAWave();
     }
     bool format = false;
     for (qint64 at = 12; at + kChunkHeader <= size;) {
         char id[kChunkHeader];
         if (!file.seek(at) || file.read(id, kChunkHeader) != kChunkHeader) {
-            throw SoundError("Couldn't read " + path.toStdString() + ".");
+            throw SoundError::CannotRead(path);
         }
         const qint64 length = LittleEndian32(id + 4);
         const qint64 body = at + kChunkHeader;
         if (std::memcmp(id, "fmt ", 4) == 0) {
             if (length < kFormatSize || body + length > size) {
-                throw SoundError("The wave file's format is cut short.");
+                throw SoundError::FormatCutShort();
             }
             format = true;
         } else if (std::memcmp(id, "data", 4) == 0) {
             if (!format) {
-                throw SoundError("The wave file has no sound format.");
+                throw SoundError::NoFormat();
             }
             if (body + length > size) {
-                throw SoundError("The sound data is cut short.");
+                throw SoundError::DataCutShort();
             }
             if (length == 0) {
-                throw SoundError("The wave file holds no sound.");
+                throw SoundError::NoSound();
             }
             return;
         }
         // Chunks are padded to an even length.
         at = body + length + (length & 1);
     }
-    throw SoundError(format ? "The wave file holds no sound."
-                            : "The wave file has no sound format.");
+    throw format ? SoundError::NoSound() : SoundError::NoFormat();
 }
 
 }  // namespace kletochka

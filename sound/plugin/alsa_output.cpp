@@ -1,10 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sound/plugin/alsa_output.h"
+#include "alsa_output.h"
 
 #include <alsa/asoundlib.h>
 #include <pthread.h>
 #include <sched.h>
+
+#include <limits>
+
+#include "sound/cue_rate.h"
+#include "sound/plugin/cue_cursor.h"
 
 namespace kletochka {
 
@@ -14,8 +19,8 @@ constexpr unsigned kLatencyUs = 40000;
 constexpr int kWaitMs = 10;  // how long a cut-off can wait for the thread
 
 // alsa-lib writes its own diagnostics to stderr, several lines for a machine
-// without a sound card; the player says in one line that it plays silently.
-void Quiet(const char*, int, const char*, int, const char*, ...) {}
+// without a sound card; SystemOutputs says in one line that cues play silently.
+void DiscardAlsaDiagnostic(const char*, int, const char*, int, const char*, ...) {}
 
 bool Configure(snd_pcm_t* pcm, int rate) {
     return snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED,
@@ -25,12 +30,12 @@ bool Configure(snd_pcm_t* pcm, int rate) {
 }  // namespace
 
 std::unique_ptr<AlsaOutput> AlsaOutput::Open() {
-    snd_lib_error_set_handler(Quiet);
+    snd_lib_error_set_handler(DiscardAlsaDiagnostic);
     snd_pcm_t* pcm = nullptr;
     if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) != 0) {
         return nullptr;
     }
-    if (!Configure(pcm, 44100)) {
+    if (!Configure(pcm, kCueRate)) {
         snd_pcm_close(pcm);
         return nullptr;
     }
@@ -49,6 +54,10 @@ AlsaOutput::~AlsaOutput() {
     snd_pcm_close(m_pcm);
 }
 
+void AlsaOutput::Stop() {
+    Play(nullptr);
+}
+
 void AlsaOutput::Play(std::shared_ptr<const Cue> cue) {
     {
         const std::lock_guard lock(m_mutex);
@@ -63,43 +72,42 @@ void AlsaOutput::Run() {
     // real-time priority (the audio group's limit), take a low one, else go on as is.
     const sched_param priority{sched_get_priority_min(SCHED_RR)};
     pthread_setschedparam(pthread_self(), SCHED_RR, &priority);
-    std::shared_ptr<const Cue> cue;
-    snd_pcm_uframes_t frame = 0;
-    snd_pcm_uframes_t frames = 0;
-    int rate = 44100;
+    CueCursor cursor;
+    int rate = kCueRate;
     for (;;) {
         {
             std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [&] { return m_quit || m_cut || frame < frames; });
+            m_wake.wait(lock, [&] { return m_quit || m_cut || !cursor.Done(); });
             if (m_quit) {
                 return;
             }
             if (m_cut) {
                 m_cut = false;
                 snd_pcm_drop(m_pcm);
-                cue = std::move(m_next);
-                frame = 0;
-                frames = cue ? cue->samples.size() / Cue::kChannels : 0;
+                cursor.Restart(std::move(m_next));
+                const Cue* cue = cursor.Current();
                 const bool ready = !cue || cue->rate == rate ? snd_pcm_prepare(m_pcm) == 0
                                                              : Configure(m_pcm, rate = cue->rate);
                 if (!ready) {
-                    frames = 0;
+                    cursor.Restart(nullptr);
                 }
             }
         }
-        if (frame >= frames) {
+        const std::span<const std::int16_t> next =
+            cursor.Next(std::numeric_limits<std::size_t>::max());
+        if (next.empty()) {
             continue;
         }
         const snd_pcm_sframes_t done =
-            snd_pcm_writei(m_pcm, cue->samples.data() + frame * Cue::kChannels, frames - frame);
+            snd_pcm_writei(m_pcm, next.data(), next.size() / Cue::kChannels);
         if (done == -EAGAIN) {
             snd_pcm_wait(m_pcm, kWaitMs);
         } else if (done < 0) {
             if (snd_pcm_recover(m_pcm, static_cast<int>(done), 1) != 0) {
-                frames = 0;
+                cursor.Restart(nullptr);
             }
         } else {
-            frame += static_cast<snd_pcm_uframes_t>(done);
+            cursor.Advance(static_cast<std::size_t>(done));
         }
     }
 }

@@ -27,7 +27,7 @@ Cue LoadWaveFile(const QString& path) {
     const QByteArray name = path.toLocal8Bit();
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        throw SoundError("Couldn't open " + path.toStdString() + ".");
+        throw SoundError::CannotOpen(path);
     }
     SF_INFO info{};
     const std::unique_ptr<SNDFILE, CloseSndfile> file(sf_open_fd(fd, SFM_READ, &info, SF_TRUE));
@@ -36,14 +36,14 @@ Cue LoadWaveFile(const QString& path) {
     }
     const int container = info.format & SF_FORMAT_TYPEMASK;
     if (container != SF_FORMAT_WAV && container != SF_FORMAT_WAVEX) {
-        throw SoundError("Not a wave file.");
+        throw SoundError::NotAWave();
     }
     if (info.frames <= 0 || info.channels <= 0) {
-        throw SoundError("The wave file holds no sound.");
+        throw SoundError::NoSound();
     }
     std::vector<short> read(static_cast<std::size_t>(info.frames * info.channels));
     if (sf_readf_short(file.get(), read.data(), info.frames) != info.frames) {
-        throw SoundError("The sound data is cut short.");
+        throw SoundError::DataCutShort();
     }
     Cue cue;
     cue.rate = info.samplerate;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media_files.h"
 
+#include "sound/cue_rate.h"
+
 namespace kletochka::test {
 
 namespace {
@@ -24,8 +26,8 @@ std::string Wave(std::uint32_t frames, std::uint32_t claimed, std::uint16_t form
     U32(bytes, 16);
     U16(bytes, formatTag);
     U16(bytes, 1);
-    U32(bytes, 44100);
-    U32(bytes, 88200);
+    U32(bytes, kCueRate);
+    U32(bytes, kCueRate * 2);
     U16(bytes, 2);
     U16(bytes, 16);
     bytes += "data";

@@ -8,7 +8,7 @@
 
 namespace kletochka::test {
 
-// A 16-bit mono wave of `frames` samples in format `formatTag` (1 = PCM), its
+// A 16-bit mono wave at the cues' rate of `frames` samples in format `formatTag` (1 = PCM), its
 // data chunk and RIFF size claiming `claimed` data bytes.
 std::string Wave(std::uint32_t frames, std::uint32_t claimed, std::uint16_t formatTag = 1);
 // A PCM wave of `frames` frames of a rising tone, in any rate and layout.

@@ -28,7 +28,7 @@ class FakeCuePlayer : public CuePlayer {
         }
         const QString name = QFileInfo(path).fileName();
         if (failing.contains(name)) {
-            throw SoundError("Couldn't open " + path.toStdString());
+            throw SoundError::CannotOpen(path);
         }
         m_current = name;
         log << "open " + name;
@@ -50,6 +50,11 @@ class FakeCuePlayer : public CuePlayer {
   private:
     QString m_current;
 };
+
+// What the window shows for a cue the fake cannot open: the real player's text.
+inline QString CannotOpenMessage(const QString& path) {
+    return QString::fromStdString(SoundError::CannotOpen(path).what());
+}
 
 // Answers the file dialog from a queue: a path, or an empty one for "cancel".
 class FakeFileDialog : public QuestionFileDialog {

@@ -248,7 +248,7 @@ TEST_F(PlayTest, MissingRightCueClosesTheAnswersButMarksNothing) {
     Click(Answer(Team::Crosses, NumberedRight(1, 2)));
     sound->failing.insert("good.wav");
     Click(w().parts().Button9);
-    EXPECT_EQ(Errors(), QStringList{Box("Couldn't open " + Exe("good.wav") + ".")});
+    EXPECT_EQ(Errors(), QStringList{Box(test::CannotOpenMessage(Exe("good.wav")))});
     EXPECT_FALSE(w().game().AnswerOpen());
     EXPECT_EQ(w().game().cell(2), kEmptyCell);
     EXPECT_EQ(w().cellButton(2)->text(), "Б");
@@ -285,7 +285,7 @@ TEST_F(PlayTest, MissingEmptyPictureLeavesTheButtonDisabledAndTheOldRound) {
 
 TEST_F(PlayTest, MissingClickStopsEachHandlerWhereItsOrderSays) {
     sound->failing.insert("click.wav");
-    const QString lost = Box("Couldn't open " + Exe("click.wav") + ".");
+    const QString lost = Box(test::CannotOpenMessage(Exe("click.wav")));
     // Round 1 names the round before its click, round 2 after it.
     Click(w().parts().Button2);
     EXPECT_EQ(w().parts().lbl->text(), "Турнир-клеточка: первый гейм");

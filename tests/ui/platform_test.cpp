@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Paths, the sound player and bitmap loading on their own.
+// Paths and bitmap loading on their own.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -11,14 +11,10 @@
 #include <QImage>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 
-#include "media_files.h"
-#include "sound/plugin/pulse_cue_player.h"
-#include "sound/sound_error.h"
 #include "temp_dir.h"
 #include "ui/paths.h"
 #include "widgets/builtin_image.h"
@@ -50,48 +46,6 @@ TEST(Paths, TitleIsTheNameCutAtTheFirstDotWithTheRestLowered) {
     EXPECT_EQ(AppTitleOf("/usr/bin/kletochka"), "kletochka");
     EXPECT_EQ(AppTitleOf(R"(C:\X\TURNIR.Game.EXE)"), "Turnir");
     EXPECT_EQ(AppTitleOf("/x/ui_Tests"), "ui_tests");
-}
-
-class SoundPlayerTest : public ::testing::Test {
-  protected:
-    TempDir dir;
-    PulseCuePlayer player{PulseCuePlayer::Output::Silent};
-};
-
-TEST_F(SoundPlayerTest, GoodWaveLoadsAndPlaysAgainAndAgain) {
-    WriteFile(dir / "ok.wav", test::Wave(4410, 8820));
-    WriteFile(dir / "bad.wav", "RIFF");
-    const QString good = QString::fromStdString((dir / "ok.wav").string());
-    for (int i = 0; i < 20; ++i) {
-        ASSERT_NO_THROW(player.open(good)) << "open " << i + 1;
-        player.play();
-        // A broken file between two plays does not spoil the next open of a good one.
-        if (i % 5 == 4) {
-            EXPECT_THROW(player.open(QString::fromStdString((dir / "bad.wav").string())),
-                         SoundError);
-        }
-    }
-}
-
-// Every layout is converted to the device's own before it plays.
-TEST_F(SoundPlayerTest, WavesOfOtherRatesAndLayoutsLoadAndPlay) {
-    const struct {
-        std::uint32_t rate;
-        std::uint16_t bits, channels;
-    } layouts[] = {{44100, 16, 1}, {44100, 16, 2}, {22050, 8, 1},
-                   {48000, 16, 2}, {11025, 8, 2},  {8000, 16, 1}};
-    for (const auto& layout : layouts) {
-        WriteFile(dir / "cue.wav", test::PcmWave(layout.rate, layout.bits, layout.channels, 3001));
-        EXPECT_NO_THROW(player.open(QString::fromStdString((dir / "cue.wav").string())))
-            << layout.rate << "/" << layout.bits << "/" << layout.channels;
-        player.play();
-        player.play();
-    }
-}
-
-TEST_F(SoundPlayerTest, TerminationSignalStillEndsTheProgram) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(std::raise(SIGTERM), ::testing::KilledBySignal(SIGTERM), "");
 }
 
 QImage Solid(QSize size, QColor color, QImage::Format format) {
@@ -221,7 +175,7 @@ TEST_F(WindowTest, StartWithoutClickSoundShowsTheErrorAndGoesOn) {
     TfrmMAin& w = Window();
     ASSERT_EQ(test::ShownErrors().size(), 1);
     EXPECT_EQ(test::ShownErrors()[0],
-              QApplication::applicationDisplayName() + "|Couldn't open " + "click.wav.");
+              QApplication::applicationDisplayName() + "|" + test::CannotOpenMessage("click.wav"));
     // Start-up went on: the default bank is loaded, the board empty, the title set.
     EXPECT_EQ(w.bank().record(1).question.view(), "Q1");
     EXPECT_EQ(w.game().cell(1), kEmptyCell);
@@ -236,7 +190,8 @@ TEST_F(WindowTest, StartWithoutClickSoundOrDefaultBankShowsBothAndMakesTheWindow
     TfrmMAin& w = Window();
     const QString caption = QApplication::applicationDisplayName();
     EXPECT_EQ(test::ShownErrors(),
-              (QStringList{caption + "|Couldn't open click.wav.", caption + "|File not found."}));
+              (QStringList{caption + "|" + test::CannotOpenMessage("click.wav"),
+                           caption + "|File not found."}));
     EXPECT_EQ(w.game().cell(1), kEmptyCell);
     EXPECT_EQ(w.game().TitleText(), "Турнир-клеточка");
 }

@@ -146,7 +146,7 @@ std::optional<QString> RandomSessionTest::CueError(const QString& name) const {
     // tada.wav is opened by its bare name, the others beside the executable.
     const QString path =
         name == "tada.wav" ? name : QString::fromStdString((dir / "bin").string()) + "/" + name;
-    return "Couldn't open " + path + ".";
+    return test::CannotOpenMessage(path);
 }
 
 std::optional<QString> RandomSessionTest::PictureError(const QString& name) const {

@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "bank_files.h"
-#include "sound/plugin/pulse_cue_player.h"
+#include "sound/plugin/system_cue_player.h"
 #include "widgets/cell_bitmap.h"
 #include "widgets/picture_button.h"
 
@@ -52,7 +52,7 @@ TfrmMAin& WindowTest::Window() {
     if (!window) {
         WindowPlatform platform;
         if (realSound) {
-            platform.sound = std::make_unique<PulseCuePlayer>(PulseCuePlayer::Output::Silent);
+            platform.sound = std::make_unique<SystemCuePlayer>(NoOutputs());
         } else {
             sound = new FakeCuePlayer;
             sound->failing = soundsMissing;

@@ -38,7 +38,7 @@ class SoundLibraryPlayer : public CuePlayer {
 
     QString m_libraryPath;
     std::shared_future<std::shared_ptr<CuePlayer>> m_loading;
-    QString m_checked;  // opened before the library was there
+    QString m_pathWaitingForLibrary;  // opened and checked before the library was there
 };
 
 }  // namespace kletochka

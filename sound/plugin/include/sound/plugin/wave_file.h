@@ -6,15 +6,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "sound/cue_rate.h"
+
 namespace kletochka {
 
 // A whole cue in memory, ready to play: interleaved 16-bit stereo frames.
 struct Cue {
     static constexpr int kChannels = 2;
-    int rate = 44100;
+    int rate = kCueRate;
     std::vector<std::int16_t> samples;
 
-    std::size_t bytes() const { return samples.size() * sizeof(std::int16_t); }
+    std::size_t Frames() const { return samples.size() / kChannels; }
 };
 
 // Reads a wave file whole, of any sample format libsndfile reads, as stereo;
