@@ -25,9 +25,11 @@ std::optional<QuestionBank::Records> LoadBank(const std::filesystem::path& path,
     }
 }
 
-void WriteBank(const std::filesystem::path& path, const QuestionBank::Records& records) {
+FileStamp WriteBank(const std::filesystem::path& path, const QuestionBank::Records& records,
+                    const WriteOptions& options) {
     static_assert(sizeof records == QuestionBank::kFileSize);
-    ReplaceFile(path, {reinterpret_cast<const char*>(records.data()), sizeof records});
+    return ReplaceFile(path, {reinterpret_cast<const char*>(records.data()), sizeof records},
+                       options);
 }
 
 }  // namespace kletochka::authoring

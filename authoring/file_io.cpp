@@ -2,91 +2,171 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "authoring/file_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
+#include <limits>
+#include <system_error>
 #include <utility>
 
-#include "bank/error.h"
-#include "bank/file_handle.h"
+#include "file_system.h"
 
 namespace kletochka::authoring {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& what, const std::filesystem::path& path, int err) {
-    throw Error("cannot " + what + " " + path.string() + ": " + std::strerror(err));
-}
+using Reason = WriteError::Reason;
 
-void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            Fail("write", path, errno);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
+// FNV-1a: enough to see that a file's bytes differ from the ones seen before.
+std::uint64_t Digest(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : bytes) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     }
+    return hash;
 }
 
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+FileStamp StampOf(const system::FileFacts& facts, std::uint64_t digest) {
+    FileStamp stamp;
+    stamp.exists = facts.exists;
+    stamp.folder = facts.folder;
+    stamp.device = facts.device;
+    stamp.inode = facts.inode;
+    stamp.size = facts.size;
+    stamp.modified = facts.modified;
+    stamp.digest = digest;
+    return stamp;
+}
+
+// The file a chain of symbolic links ends at, which need not exist yet; path when it is no link.
+std::filesystem::path FollowLinks(const std::filesystem::path& path) {
+    constexpr int kMostLinks = 40;  // as many as the system itself follows
+    std::filesystem::path at = path;
+    for (int links = 0; links < kMostLinks; ++links) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(at, ec)) {
+            return at;
+        }
+        const std::filesystem::path next = std::filesystem::read_symlink(at, ec);
+        if (ec) {
+            throw WriteError(Reason::Other, path, ec.value());
+        }
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    throw WriteError(Reason::Other, path,
+                     static_cast<int>(std::errc::too_many_symbolic_link_levels));
+}
+
+std::string Describe(Reason reason, const std::filesystem::path& file, int err,
+                     const std::filesystem::path& copy) {
+    const std::string name = file.string();
+    switch (reason) {
+        case Reason::ReadOnly:
+            return name + " is read-only: nothing written";
+        case Reason::NotAllowed:
+            return "cannot write " + name + ": not allowed to change it or its folder";
+        case Reason::Changed:
+            return name + " was changed by another program since it was read: nothing written";
+        case Reason::Gone:
+            return name + " was removed by another program since it was read: nothing written";
+        case Reason::NoSpace:
+            return "cannot write " + name + ": the disk is full; the file is as it was";
+        case Reason::NoFolder:
+            return "cannot write " + name + ": its folder does not exist";
+        case Reason::IsFolder:
+            return "cannot write " + name + ": it is a folder";
+        case Reason::NotAFile:
+            return "cannot write " + name + ": it is not a plain file";
+        case Reason::ReadOnlyDisk:
+            return "cannot write " + name + ": the disk is read-only";
+        case Reason::Unsynced:
+            return name + " was written, but the system did not confirm it is stored: " +
+                   std::strerror(err);
+        case Reason::CopyKept:
+            return "writing " + name + " failed halfway; its old contents are in " + copy.string();
+        case Reason::Other:
+            break;
+    }
+    return "cannot write " + name + ": " + std::strerror(err);
 }
 
 }  // namespace
 
+WriteError::WriteError(Reason reason, std::filesystem::path file, int systemError,
+                       std::filesystem::path copy)
+    : Error(Describe(reason, file, systemError, copy)),
+      m_reason(reason),
+      m_file(std::move(file)),
+      m_error(systemError),
+      m_copy(std::move(copy)) {}
+
 std::string ReadWholeFile(const std::filesystem::path& path, std::size_t limit) {
-    FileHandle fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        Fail("read", path, errno);
+    const std::size_t beyond = limit == std::numeric_limits<std::size_t>::max() ? limit : limit + 1;
+    std::string bytes = system::ReadUpTo(path, beyond);
+    if (bytes.size() > limit) {
+        throw Error(path.string() + " is too large: more than " + std::to_string(limit) + " bytes");
     }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            Fail("read", path, errno);
-        }
-        if (n == 0) {
-            return bytes;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        if (bytes.size() > limit) {
-            throw Error(path.string() + " is too large: more than " + std::to_string(limit) +
-                        " bytes");
-        }
-    }
+    return bytes;
 }
 
-void ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::string temp = path.string() + ".XXXXXX";
-    FileHandle fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) {
-        Fail("write", path, errno);
-    }
+FileStamp StampFile(const std::filesystem::path& path) {
+    system::FileFacts facts;
     try {
-        if (::fchmod(fd.get(), NewFileMode()) != 0) {
-            Fail("write", path, errno);
+        facts = system::LookAt(path);
+    } catch (const Error&) {
+        // Something is there that cannot be looked at: unlike any stamp of a readable file.
+        FileStamp unknown;
+        unknown.exists = true;
+        return unknown;
+    }
+    std::uint64_t digest = 0;
+    if (facts.regular) {
+        try {
+            digest = Digest(system::ReadUpTo(path, kStampedBytes));
+        } catch (const Error&) {
         }
-        WriteAll(fd.get(), bytes, path);
-        if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
-            Fail("write", path, errno);
+    }
+    return StampOf(facts, digest);
+}
+
+FileStamp ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
+                      const WriteOptions& options) {
+    const std::filesystem::path target = FollowLinks(path);
+    try {
+        if (options.unchangedSince) {
+            const FileStamp now = StampFile(target);
+            if (now != *options.unchangedSince) {
+                const bool gone = options.unchangedSince->exists && !now.exists;
+                throw WriteError(gone ? Reason::Gone : Reason::Changed, target);
+            }
         }
-        if (::rename(temp.c_str(), path.c_str()) != 0) {
-            Fail("write", path, errno);
+        const system::FileFacts old = system::LookAt(target);
+        if (old.folder) {
+            throw WriteError(Reason::IsFolder, target);
         }
-    } catch (...) {
-        ::unlink(temp.c_str());
+        if (old.exists && !old.regular) {
+            throw WriteError(Reason::NotAFile, target);
+        }
+        if (old.readOnlyDisk) {
+            throw WriteError(Reason::ReadOnlyDisk, target);
+        }
+        if (old.exists && !old.writable) {
+            if (!old.mayChangeMode) {
+                throw WriteError(Reason::NotAllowed, target);
+            }
+            if (!options.overReadOnly) {
+                throw WriteError(Reason::ReadOnly, target);
+            }
+        }
+        // A new file in its place would part it from its other names or its owner.
+        const bool inPlace = old.exists && (old.links > 1 || !old.ownerKept);
+        const system::FileFacts written = inPlace
+                                              ? system::WriteInPlace(target, bytes, old, options)
+                                              : system::ReplaceWith(target, bytes, old, options);
+        return StampOf(written, Digest(bytes.substr(0, kStampedBytes)));
+    } catch (const WriteError& e) {
+        // The name the person gave, not the file a link of theirs leads to.
+        if (target != path) {
+            throw WriteError(e.reason(), path, e.systemError(), e.copy());
+        }
         throw;
     }
 }

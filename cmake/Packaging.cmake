@@ -8,15 +8,16 @@ include(GNUInstallDirs)
 # private program folder, entered by the launcher. Debian keeps a program's
 # private executables under PREFIX/lib/<package> (never /opt for packages);
 # a plain "lib", not the multiarch one: the one library here is the game's
-# own sound library, which only the game loads, from beside itself.
+# own sound library, which only the game loads, from its plugins folder.
 set(KLETOCHKA_INSTALL_APPDIR "lib/kletochka" CACHE STRING
     "Program folder, relative to the install prefix")
 
 # Both programs link only the system's own libraries: no run path.
 set_target_properties(kletochka kletochka_sound_plugin qbtool PROPERTIES INSTALL_RPATH "")
 install(TARGETS kletochka RUNTIME DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
-# The game loads its sound library from beside itself.
-install(TARGETS kletochka_sound_plugin LIBRARY DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
+# The game loads its sound library from its program folder.
+install(TARGETS kletochka_sound_plugin
+        LIBRARY DESTINATION ${KLETOCHKA_INSTALL_APPDIR}/${KLETOCHKA_PLUGIN_DIR})
 install(FILES ${KLETOCHKA_RUNTIME_ASSETS} ${KLETOCHKA_DIST_DIR}/default.qb
         DESTINATION ${KLETOCHKA_INSTALL_APPDIR})
 

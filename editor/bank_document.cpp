@@ -25,6 +25,17 @@ QString BankNameFor(const QString& table) {
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".qb"));
 }
 
+// Where a name leads, links resolved, so that two spellings of one file compare
+// equal even after the file is gone.
+QString Place(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists()) {
+        return info.canonicalFilePath();
+    }
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
+}
+
 }  // namespace
 
 BankDocument::BankDocument(QObject* parent) : QObject(parent) {
@@ -88,9 +99,12 @@ void BankDocument::open(const QString& path) {
 }
 
 void BankDocument::openBank(const QString& path) {
+    // Stamped before reading: a change in between shows as a change, never the other way.
+    const authoring::FileStamp stamp = StampOf(path);
     const QuestionBank::Records records = ReadBankFile(path);
     m_problems.setFileProblems(FileProblems(path));
     replaceAll(records, path, path, false);
+    m_stamp = m_told = stamp;
 }
 
 void BankDocument::openTable(const QString& path) {
@@ -99,15 +113,31 @@ void BankDocument::openTable(const QString& path) {
     replaceAll(records, {}, BankNameFor(path), true);
 }
 
-void BankDocument::save() {
+void BankDocument::save(SaveConsent consent) {
     if (m_path.isEmpty()) {
         throw Error(tr("The bank has no file yet: save it under a name first.").toStdString());
     }
-    saveAs(m_path);
+    saveAs(m_path, consent);
 }
 
-void BankDocument::saveAs(const QString& path) {
-    WriteBankFile(path, m_records);
+void BankDocument::saveAs(const QString& path, SaveConsent consent) {
+    authoring::WriteOptions options;
+    options.overReadOnly = consent.overReadOnly;
+    if (!consent.overwriteChanged && isOwnFile(path)) {
+        options.unchangedSince = m_stamp;
+    }
+    authoring::FileStamp stamp;
+    try {
+        stamp = WriteBankFile(path, m_records, options);
+    } catch (const SaveQuestion& question) {
+        // Asking about the change tells of it: coming back to the window need not again.
+        if (question.kind() == SaveQuestion::Kind::Changed ||
+            question.kind() == SaveQuestion::Kind::Gone) {
+            m_told = StampOf(m_path);
+        }
+        throw;
+    }
+    m_stamp = m_told = stamp;
     // The file now holds the 63 records and nothing after them.
     m_problems.setFileProblems({});
     emit problemsChanged();
@@ -119,8 +149,39 @@ void BankDocument::saveAs(const QString& path) {
     updateModified();
 }
 
-void BankDocument::exportTable(const QString& path, authoring::TableFlavour flavour) const {
-    WriteTableFile(path, m_records, flavour);
+void BankDocument::exportTable(const QString& path, authoring::TableFlavour flavour,
+                               SaveConsent consent) const {
+    authoring::WriteOptions options;
+    options.overReadOnly = consent.overReadOnly;
+    WriteTableFile(path, m_records, flavour, options);
+}
+
+BankDocument::DiskChange BankDocument::diskChange() const {
+    if (m_path.isEmpty()) {
+        return DiskChange::None;
+    }
+    const authoring::FileStamp now = StampOf(m_path);
+    if (now == m_stamp) {
+        return DiskChange::None;
+    }
+    return now.exists ? DiskChange::Changed : DiskChange::Gone;
+}
+
+BankDocument::DiskChange BankDocument::takeDiskChange() {
+    if (m_path.isEmpty()) {
+        return DiskChange::None;
+    }
+    const authoring::FileStamp now = StampOf(m_path);
+    if (now == m_stamp || now == m_told) {
+        return DiskChange::None;
+    }
+    m_told = now;
+    return now.exists ? DiskChange::Changed : DiskChange::Gone;
+}
+
+void BankDocument::reload() {
+    const QString path = m_path;
+    openBank(path);
 }
 
 QString BankDocument::hostSheet(const QString& title) const {
@@ -160,6 +221,10 @@ void BankDocument::setPath(const QString& path) {
         m_path = path;
         emit filePathChanged(m_path);
     }
+}
+
+bool BankDocument::isOwnFile(const QString& path) const {
+    return !m_path.isEmpty() && Place(path) == Place(m_path);
 }
 
 void BankDocument::updateModified() {

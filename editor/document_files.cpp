@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/document_files.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <filesystem>
 
 #include "authoring/bank_check.h"
@@ -19,7 +22,101 @@ std::filesystem::path SystemPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
+class DocumentFiles {
+    Q_DECLARE_TR_FUNCTIONS(DocumentFiles)
+
+  public:
+    // Why path was not saved, in a teacher's words; a SaveQuestion when the teacher can decide.
+    [[noreturn]] static void Explain(const authoring::WriteError& error, const QString& path) {
+        using Reason = authoring::WriteError::Reason;
+        using Kind = SaveQuestion::Kind;
+        const QString name = QDir::toNativeSeparators(path);
+        switch (error.reason()) {
+            case Reason::Changed:
+                throw SaveQuestion(Kind::Changed, DiskChangeQuestion(path, false));
+            case Reason::Gone:
+                throw SaveQuestion(Kind::Gone, DiskChangeQuestion(path, true));
+            case Reason::ReadOnly:
+                throw SaveQuestion(Kind::ReadOnly,
+                                   tr("\"%1\" is read-only: it is protected against changes.\n\n"
+                                      "Overwrite it anyway (it stays read-only), or save under "
+                                      "another name?")
+                                       .arg(name));
+            case Reason::NotAllowed:
+                throw SaveQuestion(Kind::NotAllowed,
+                                   tr("You may not change \"%1\" or save files in its folder.\n\n"
+                                      "Save your questions under another name?")
+                                       .arg(name));
+            case Reason::NoSpace:
+                Fail(tr("The disk is full, so \"%1\" could not be saved. The file is as it "
+                        "was. Free some space or save on another disk.")
+                         .arg(name));
+            case Reason::NoFolder:
+                Fail(tr("The folder \"%1\" no longer exists, so \"%2\" could not be saved. "
+                        "Save it somewhere else.")
+                         .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()),
+                              QFileInfo(path).fileName()));
+            case Reason::IsFolder:
+                Fail(tr("\"%1\" is a folder now, not a file, so nothing was saved there. Save "
+                        "under another name.")
+                         .arg(name));
+            case Reason::NotAFile:
+                Fail(tr("\"%1\" is not an ordinary file, so nothing was saved there. Save "
+                        "under another name.")
+                         .arg(name));
+            case Reason::ReadOnlyDisk:
+                Fail(tr("Nothing can be written on the disk of \"%1\" (is it a locked memory "
+                        "stick or a CD?). Save it somewhere else.")
+                         .arg(name));
+            case Reason::Unsynced:
+                Fail(tr("\"%1\" was written, but the computer did not confirm that it is "
+                        "safely stored. Save it again, or on another disk.")
+                         .arg(name));
+            case Reason::CopyKept:
+                Fail(tr("Saving \"%1\" failed halfway and the old file could not be put back. "
+                        "Its old contents are kept in \"%2\".")
+                         .arg(name, QDir::toNativeSeparators(QFile::decodeName(
+                                        QByteArray::fromStdString(error.copy().string())))));
+            case Reason::Other:
+                break;
+        }
+        Fail(tr("\"%1\" could not be saved (%2). The file is as it was.")
+                 .arg(name, qt_error_string(error.systemError())));
+    }
+
+    static QString DiskChanged(const QString& path, bool gone) {
+        const QString name = QDir::toNativeSeparators(path);
+        return gone ? tr("\"%1\" is no longer there: another program deleted, moved or renamed "
+                         "it.\n\nSave your questions there again, or under another name?")
+                          .arg(name)
+                    : tr("\"%1\" was changed by another program after you opened or saved "
+                         "it.\n\nReload it from the disk (your changes are lost), overwrite it "
+                         "with your version, or save yours under another name?")
+                          .arg(name);
+    }
+
+  private:
+    [[noreturn]] static void Fail(const QString& message) { throw Error(message.toStdString()); }
+};
+
+template <typename Write>
+authoring::FileStamp Saving(const QString& path, Write&& write) {
+    try {
+        return write(SystemPath(path));
+    } catch (const authoring::WriteError& e) {
+        DocumentFiles::Explain(e, path);
+    }
+}
+
 }  // namespace
+
+QString DiskChangeQuestion(const QString& path, bool gone) {
+    return DocumentFiles::DiskChanged(path, gone);
+}
+
+authoring::FileStamp StampOf(const QString& path) {
+    return authoring::StampFile(SystemPath(path));
+}
 
 QuestionBank::Records ReadBankFile(const QString& path) {
     try {
@@ -54,13 +151,19 @@ QuestionBank::Records ReadTableFile(const QString& path) {
                     BankProblems(table.problems), table.problems.count());
 }
 
-void WriteBankFile(const QString& path, const QuestionBank::Records& records) {
-    authoring::WriteBank(SystemPath(path), records);
+authoring::FileStamp WriteBankFile(const QString& path, const QuestionBank::Records& records,
+                                   const authoring::WriteOptions& options) {
+    return Saving(path, [&](const std::filesystem::path& name) {
+        return authoring::WriteBank(name, records, options);
+    });
 }
 
-void WriteTableFile(const QString& path, const QuestionBank::Records& records,
-                    authoring::TableFlavour flavour) {
-    authoring::ReplaceFile(SystemPath(path), authoring::BankToTable(records, flavour));
+authoring::FileStamp WriteTableFile(const QString& path, const QuestionBank::Records& records,
+                                    authoring::TableFlavour flavour,
+                                    const authoring::WriteOptions& options) {
+    return Saving(path, [&](const std::filesystem::path& name) {
+        return authoring::ReplaceFile(name, authoring::BankToTable(records, flavour), options);
+    });
 }
 
 bool IsTableName(const QString& path) {

@@ -31,6 +31,10 @@ std::shared_ptr<CuePlayer> Load(const std::string& path) {
 
 }  // namespace
 
+QString SoundLibraryPlayer::RelativePath() {
+    return QStringLiteral(KLETOCHKA_SOUND_PLUGIN);
+}
+
 SoundLibraryPlayer::SoundLibraryPlayer(QString libraryPath)
     : m_libraryPath(std::move(libraryPath)) {}
 

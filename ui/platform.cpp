@@ -19,9 +19,7 @@ WindowPlatform RealPlatform() {
 WindowPlatform RealPlatform(const QString& executablePath) {
     WindowPlatform platform;
     platform.sound = std::make_unique<SoundLibraryPlayer>(
-        QFileInfo(executablePath)
-            .dir()
-            .filePath(QString::fromLatin1(SoundLibraryPlayer::kFileName)));
+        QFileInfo(executablePath).dir().filePath(SoundLibraryPlayer::RelativePath()));
     platform.dialog = std::make_unique<QtQuestionFileDialog>();
     platform.executablePath = executablePath;
     platform.loadBitmap = LoadCellBitmap;

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>DocumentFiles</name>
+    <message>
+        <source>&quot;%1&quot; is read-only: it is protected against changes.
+
+Overwrite it anyway (it stays read-only), or save under another name?</source>
+        <translation>Файл «%1» защищён от изменений (только для чтения).
+
+Всё равно записать поверх него (защита останется) или сохранить под другим именем?</translation>
+    </message>
+    <message>
+        <source>You may not change &quot;%1&quot; or save files in its folder.
+
+Save your questions under another name?</source>
+        <translation>Вам нельзя изменять файл «%1» или сохранять файлы в его папке.
+
+Сохранить вопросы под другим именем?</translation>
+    </message>
+    <message>
+        <source>The disk is full, so &quot;%1&quot; could not be saved. The file is as it was. Free some space or save on another disk.</source>
+        <translation>Диск заполнен, поэтому файл «%1» не сохранён. Файл остался прежним. Освободите место или сохраните на другой диск.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; no longer exists, so &quot;%2&quot; could not be saved. Save it somewhere else.</source>
+        <translation>Папки «%1» больше нет, поэтому файл «%2» не сохранён. Сохраните его в другое место.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder now, not a file, so nothing was saved there. Save under another name.</source>
+        <translation>«%1» теперь папка, а не файл, поэтому туда ничего не сохранено. Сохраните под другим именем.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an ordinary file, so nothing was saved there. Save under another name.</source>
+        <translation>«%1» — не обычный файл, поэтому туда ничего не сохранено. Сохраните под другим именем.</translation>
+    </message>
+    <message>
+        <source>Nothing can be written on the disk of &quot;%1&quot; (is it a locked memory stick or a CD?). Save it somewhere else.</source>
+        <translation>На диск, где лежит «%1», ничего нельзя записать (может быть, это флешка с защитой от записи или компакт-диск?). Сохраните в другое место.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was written, but the computer did not confirm that it is safely stored. Save it again, or on another disk.</source>
+        <translation>Файл «%1» записан, но компьютер не подтвердил, что он надёжно сохранён. Сохраните ещё раз или на другой диск.</translation>
+    </message>
+    <message>
+        <source>Saving &quot;%1&quot; failed halfway and the old file could not be put back. Its old contents are kept in &quot;%2&quot;.</source>
+        <translation>Сохранение файла «%1» прервалось на середине, и прежний файл не удалось вернуть. Его прежнее содержимое лежит в файле «%2».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved (%2). The file is as it was.</source>
+        <translation>Файл «%1» не сохранён (%2). Файл остался прежним.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there: another program deleted, moved or renamed it.
+
+Save your questions there again, or under another name?</source>
+        <translation>Файла «%1» больше нет: другая программа удалила, переместила или переименовала его.
+
+Сохранить вопросы туда снова или под другим именем?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program after you opened or saved it.
+
+Reload it from the disk (your changes are lost), overwrite it with your version, or save yours under another name?</source>
+        <translation>Файл «%1» изменила другая программа после того, как вы его открыли или сохранили.
+
+Открыть его заново с диска (ваши изменения пропадут), записать поверх него вашу версию или сохранить вашу версию под другим именем?</translation>
+    </message>
+</context>
+<context>
     <name>EditorWindow</name>
     <message>
         <source>Question editor</source>
@@ -52,6 +119,18 @@
             <numerusform>%n текста в игре будут пустыми или обрезанными. Всё равно сохранить?</numerusform>
             <numerusform>%n текстов в игре будут пустыми или обрезанными. Всё равно сохранить?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Открыть заново</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Записать поверх</translation>
+    </message>
+    <message>
+        <source>Save &amp;as…</source>
+        <translation>Сохранить &amp;как…</translation>
     </message>
 </context>
 <context>
@@ -238,6 +317,10 @@
     <message>
         <source>No files yet</source>
         <translation>Пока нет файлов</translation>
+    </message>
+    <message>
+        <source>Reloaded %1</source>
+        <translation>Открыт заново: %1</translation>
     </message>
 </context>
 <context>

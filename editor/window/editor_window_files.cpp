@@ -3,9 +3,11 @@
 // The window's file menu: new, open, recent files, save, export, print and close.
 #include <QAction>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -23,6 +25,22 @@ namespace {
 
 constexpr int kRecentKept = 8;
 const QString kRecentKey = QStringLiteral("recentFiles");
+
+using FileChoice = EditorDialogs::FileChoice;
+
+// What the person may do about a file that asks before it is saved, besides Cancel.
+QList<FileChoice> ChoicesFor(SaveQuestion::Kind kind) {
+    switch (kind) {
+        case SaveQuestion::Kind::Changed:
+            return {FileChoice::Reload, FileChoice::Overwrite, FileChoice::SaveAs};
+        case SaveQuestion::Kind::Gone:
+        case SaveQuestion::Kind::ReadOnly:
+            return {FileChoice::Overwrite, FileChoice::SaveAs};
+        case SaveQuestion::Kind::NotAllowed:
+            break;
+    }
+    return {FileChoice::SaveAs};
+}
 
 }  // namespace
 
@@ -126,19 +144,21 @@ bool EditorWindow::save() {
 }
 
 bool EditorWindow::saveAs() {
+    const QString path = askSavePath();
+    return !path.isEmpty() && saveTo(path);
+}
+
+QString EditorWindow::askSavePath() {
     QString path =
         m_dialogs->savePath(this, tr("Save questions"), suggestedFile(QStringLiteral(".qb")),
                             tr("Question banks (*.qb)"));
-    if (path.isEmpty()) {
-        return false;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
         path += QLatin1String(".qb");
     }
-    return saveTo(path);
+    return path;
 }
 
-bool EditorWindow::saveTo(const QString& path) {
+bool EditorWindow::saveTo(const QString& path, SaveConsent consent) {
     QStringList flaws;
     for (const BankProblem& problem : m_document->problems().shownInGame()) {
         flaws << problem.described();
@@ -146,7 +166,48 @@ bool EditorWindow::saveTo(const QString& path) {
     if (!flaws.isEmpty() && !m_dialogs->confirmFlawedSave(this, flaws)) {
         return false;
     }
-    if (!guarded([&] { m_document->saveAs(path); })) {
+    return writeTo(path, consent);
+}
+
+template <typename Write>
+std::optional<FileChoice> EditorWindow::writeAsking(Write&& write, SaveConsent consent) {
+    for (;;) {
+        std::optional<SaveQuestion> question;
+        const bool written = guarded([&] {
+            try {
+                write(consent);
+            } catch (const SaveQuestion& asked) {
+                question = asked;
+            }
+        });
+        if (!question) {
+            return written ? std::nullopt : std::optional(FileChoice::Cancel);
+        }
+        const FileChoice choice = m_dialogs->askAboutFile(
+            this, QString::fromStdString(question->what()), ChoicesFor(question->kind()));
+        if (choice != FileChoice::Overwrite) {
+            return choice;
+        }
+        if (question->kind() == SaveQuestion::Kind::ReadOnly) {
+            consent.overReadOnly = true;
+        } else {
+            consent.overwriteChanged = true;
+        }
+    }
+}
+
+bool EditorWindow::writeTo(const QString& path, SaveConsent consent) {
+    const auto choice =
+        writeAsking([&](const SaveConsent& given) { m_document->saveAs(path, given); }, consent);
+    if (choice == FileChoice::Reload) {
+        reloadFromDisk();
+        return false;
+    }
+    if (choice == FileChoice::SaveAs) {
+        const QString other = askSavePath();
+        return !other.isEmpty() && writeTo(other, {});
+    }
+    if (choice) {
         return false;
     }
     rememberRecent(m_document->filePath());
@@ -155,13 +216,68 @@ bool EditorWindow::saveTo(const QString& path) {
     return true;
 }
 
+bool EditorWindow::reloadFromDisk() {
+    const QString path = m_document->filePath();
+    if (!guarded([&] { m_document->reload(); })) {
+        return false;
+    }
+    showTitle();
+    statusBar()->showMessage(tr("Reloaded %1").arg(QDir::toNativeSeparators(path)), 5000);
+    return true;
+}
+
+void EditorWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Queued: the question waits until the window has settled as the active one.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        QMetaObject::invokeMethod(this, &EditorWindow::checkDisk, Qt::QueuedConnection);
+    }
+}
+
+void EditorWindow::checkDisk() {
+    if (m_checkingDisk) {
+        return;
+    }
+    const BankDocument::DiskChange change = m_document->takeDiskChange();
+    if (change == BankDocument::DiskChange::None) {
+        return;
+    }
+    const QScopedValueRollback busy(m_checkingDisk, true);
+    const bool gone = change == BankDocument::DiskChange::Gone;
+    const QString path = m_document->filePath();
+    const auto kind = gone ? SaveQuestion::Kind::Gone : SaveQuestion::Kind::Changed;
+    switch (m_dialogs->askAboutFile(this, DiskChangeQuestion(path, gone), ChoicesFor(kind))) {
+        case FileChoice::Reload:
+            reloadFromDisk();
+            break;
+        case FileChoice::Overwrite:
+            saveTo(path, SaveConsent{.overwriteChanged = true});
+            break;
+        case FileChoice::SaveAs:
+            saveAs();
+            break;
+        case FileChoice::Cancel:
+            break;
+    }
+}
+
 void EditorWindow::exportTable(bool forExcel) {
-    const QString path = m_dialogs->savePath(
-        this, tr("Export table"), suggestedFile(QStringLiteral(".csv")), tr("Tables (*.csv)"));
     const auto flavour = forExcel ? authoring::TableFlavour::Windows1251Semicolon
                                   : authoring::TableFlavour::Utf8Comma;
-    if (!path.isEmpty() && guarded([&] { m_document->exportTable(path, flavour); })) {
-        statusBar()->showMessage(tr("Exported %1").arg(QDir::toNativeSeparators(path)), 5000);
+    for (;;) {
+        const QString path = m_dialogs->savePath(
+            this, tr("Export table"), suggestedFile(QStringLiteral(".csv")), tr("Tables (*.csv)"));
+        if (path.isEmpty()) {
+            return;
+        }
+        const auto choice = writeAsking(
+            [&](const SaveConsent& given) { m_document->exportTable(path, flavour, given); });
+        if (!choice) {
+            statusBar()->showMessage(tr("Exported %1").arg(QDir::toNativeSeparators(path)), 5000);
+        }
+        if (choice != FileChoice::SaveAs) {
+            return;
+        }
     }
 }
 

@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QHash>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 #include "editor/window/editor_dialogs.h"
 
@@ -48,6 +51,33 @@ class SystemDialogs : public EditorDialogs {
         box.setDetailedText(flaws.join(QLatin1Char('\n')));
         box.setDefaultButton(QMessageBox::Cancel);
         return box.exec() == QMessageBox::Save;
+    }
+
+    FileChoice askAboutFile(QWidget* parent, const QString& message,
+                            const QList<FileChoice>& offered) override {
+        QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), message,
+                        QMessageBox::Cancel, parent);
+        QHash<QAbstractButton*, FileChoice> buttons;
+        for (const FileChoice choice : offered) {
+            switch (choice) {
+                case FileChoice::Reload:
+                    buttons.insert(box.addButton(tr("&Reload"), QMessageBox::ResetRole), choice);
+                    break;
+                case FileChoice::Overwrite:
+                    buttons.insert(box.addButton(tr("&Overwrite"), QMessageBox::DestructiveRole),
+                                   choice);
+                    break;
+                case FileChoice::SaveAs:
+                    buttons.insert(box.addButton(tr("Save &as…"), QMessageBox::AcceptRole), choice);
+                    break;
+                case FileChoice::Cancel:
+                    break;
+            }
+        }
+        // Nothing is overwritten or lost by a hasty Enter.
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        return buttons.value(box.clickedButton(), FileChoice::Cancel);
     }
 
     void showError(QWidget* parent, const QString& message) override {

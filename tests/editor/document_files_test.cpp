@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QSignalSpy>
+#include <cerrno>
 #include <cstring>
 
+#include "as_nobody.h"
 #include "bank_files.h"
 #include "editor/bank_document.h"
 #include "editor/document_files.h"
@@ -194,21 +197,25 @@ INSTANTIATE_TEST_SUITE_P(
     test::ParamName());
 
 TEST_F(DocumentFilesTest, AnUnreadableFileSaysSoAndOpensNothing) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root reads any file";
-    }
+    // The folder lets everyone in, so only the files' own permissions refuse.
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::others_exec,
+                                 std::filesystem::perm_options::add);
     for (const char* name : {"locked.qb", "locked.csv"}) {
         WriteFile(dir / name, test::Joined(test::GoodLines()) + std::string(18144, ' '));
         std::filesystem::permissions(dir / name, std::filesystem::perms::none);
-        try {
-            doc.open(QtPath(dir / name));
-            FAIL() << "opened " << name;
-        } catch (const OpenError& e) {
-            EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
-        }
     }
-    EXPECT_TRUE(doc.filePath().isEmpty());
-    EXPECT_EQ(doc.problems().all().size(), 63u * 5u);
+    test::ExpectAsNobody([&] {
+        for (const char* name : {"locked.qb", "locked.csv"}) {
+            try {
+                doc.open(QtPath(dir / name));
+                ADD_FAILURE() << "opened " << name;
+            } catch (const OpenError& e) {
+                EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+            }
+        }
+        EXPECT_TRUE(doc.filePath().isEmpty());
+        EXPECT_EQ(doc.problems().all().size(), 63u * 5u);
+    });
 }
 
 TEST_F(DocumentFilesTest, AFailedSaveLeavesTheOldFileTheDocumentAndTheFolderAlone) {
@@ -225,6 +232,226 @@ TEST_F(DocumentFilesTest, AFailedSaveLeavesTheOldFileTheDocumentAndTheFolderAlon
     EXPECT_EQ(test::FileNames(dir.path()), (std::vector<std::string>{"b.qb", "folder.qb"}));
     EXPECT_TRUE(std::filesystem::is_empty(dir / "folder.qb"));
 }
+
+// What another program does to the open bank b.qb, which holds NumberedRecords('M').
+struct DiskChange {
+    const char* name;
+    void (*make)(const std::filesystem::path& folder);
+    BankDocument::DiskChange change;
+};
+void PrintTo(const DiskChange& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ChangedOnDisk : public ::testing::TestWithParam<DiskChange> {
+  protected:
+    test::TempDir dir;
+};
+
+TEST_P(ChangedOnDisk, IsToldOnceAndNeverOverwrittenWithoutConsent) {
+    using Change = BankDocument::DiskChange;
+    test::ExpectAsThisUserAndNobody(dir.path(), [](const std::filesystem::path& folder) {
+        const auto bank = folder / "b.qb";
+        WriteFile(bank, test::BankBytes(test::NumberedRecords('M')));
+        BankDocument doc;
+        doc.open(QtPath(bank));
+        // Its own saves are no change.
+        doc.save();
+        EXPECT_EQ(doc.diskChange(), Change::None);
+        doc.setText(1, 1, Field::Question, "mine");
+        std::filesystem::create_directory_symlink(".", folder / "same");
+        const std::vector<std::string> names = test::FileNames(folder);
+
+        GetParam().make(folder);
+        const std::string theirs = std::filesystem::exists(bank) ? ReadFile(bank) : "";
+        EXPECT_EQ(doc.diskChange(), GetParam().change);
+        EXPECT_EQ(doc.takeDiskChange(), GetParam().change);
+        EXPECT_EQ(doc.takeDiskChange(), Change::None);
+        EXPECT_EQ(doc.diskChange(), GetParam().change);
+
+        // By either spelling of its name.
+        for (const QString& path : {QtPath(bank), QtPath(folder / "same" / "b.qb")}) {
+            try {
+                doc.saveAs(path);
+                ADD_FAILURE() << "saved over " << path.toStdString();
+            } catch (const SaveQuestion& question) {
+                EXPECT_EQ(question.kind(), GetParam().change == Change::Gone
+                                               ? SaveQuestion::Kind::Gone
+                                               : SaveQuestion::Kind::Changed);
+                EXPECT_NE(std::string(question.what()).find("b.qb"), std::string::npos);
+            }
+            EXPECT_EQ(std::filesystem::exists(bank) ? ReadFile(bank) : "", theirs);
+        }
+        EXPECT_TRUE(doc.isModified());
+
+        doc.save(SaveConsent{.overwriteChanged = true});
+        EXPECT_EQ(ReadFile(bank), test::BankBytes(doc.records()));
+        EXPECT_EQ(doc.text(1, 1, Field::Question), QStringLiteral("mine"));
+        EXPECT_EQ(doc.diskChange(), Change::None);
+        doc.save();
+        EXPECT_EQ(test::FileNames(folder), names);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ChangedOnDisk,
+    ::testing::Values(
+        DiskChange{"AColleagueSavesOverIt",
+                   [](const auto& f) {
+                       WriteFile(f / "b.qb", test::BankBytes(test::NumberedRecords('T')));
+                   },
+                   BankDocument::DiskChange::Changed},
+        DiskChange{"SameSizeAndTime",
+                   [](const auto& f) {
+                       const auto time = std::filesystem::last_write_time(f / "b.qb");
+                       WriteFile(f / "b.qb", test::BankBytes(test::NumberedRecords('T')));
+                       std::filesystem::last_write_time(f / "b.qb", time);
+                   },
+                   BankDocument::DiskChange::Changed},
+        DiskChange{"QbtoolBuildsOverIt",
+                   [](const auto& f) {
+                       WriteFile(f / "t.csv", test::Joined(test::GoodLines()));
+                       ASSERT_EQ(test::RunQbtoolWith(
+                                     {"build", (f / "t.csv").string(), "-o", (f / "b.qb").string()})
+                                     .status,
+                                 0);
+                       std::filesystem::remove(f / "t.csv");
+                   },
+                   BankDocument::DiskChange::Changed},
+        DiskChange{"Removed", [](const auto& f) { std::filesystem::remove(f / "b.qb"); },
+                   BankDocument::DiskChange::Gone}),
+    test::ParamName());
+
+TEST_F(DocumentFilesTest, ReloadTakesTheFileAsItIsNow) {
+    WriteFile(dir / "b.qb", test::BankBytes(test::NumberedRecords('M')));
+    doc.open(QtPath(dir / "b.qb"));
+    doc.setText(1, 1, Field::Question, "mine");
+    WriteFile(dir / "b.qb", test::BankBytes(test::NumberedRecords('T')));
+    doc.reload();
+    EXPECT_EQ(doc.text(1, 1, Field::Question), QStringLiteral("T1"));
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.undoStack()->count(), 0);
+    EXPECT_EQ(doc.diskChange(), BankDocument::DiskChange::None);
+    doc.setText(1, 1, Field::Question, "again");
+    doc.save();
+    EXPECT_EQ(ReadFile(dir / "b.qb"), test::BankBytes(doc.records()));
+}
+
+TEST_F(DocumentFilesTest, AReadOnlyBankAsksFirstAndStaysReadOnly) {
+    test::ExpectAsThisUserAndNobody(dir.path(), [](const std::filesystem::path& folder) {
+        const auto bank = folder / "b.qb";
+        const std::string old = test::BankBytes(test::NumberedRecords());
+        WriteFile(bank, old);
+        ASSERT_EQ(::chmod(bank.c_str(), 0444), 0);
+        BankDocument own;
+        own.open(QtPath(bank));
+        own.setText(1, 1, Field::Question, "mine");
+        try {
+            own.save();
+            ADD_FAILURE() << "saved";
+        } catch (const SaveQuestion& question) {
+            EXPECT_EQ(question.kind(), SaveQuestion::Kind::ReadOnly);
+            EXPECT_NE(std::string(question.what()).find("b.qb"), std::string::npos);
+        }
+        EXPECT_EQ(ReadFile(bank), old);
+        own.save(SaveConsent{.overReadOnly = true});
+        EXPECT_EQ(ReadFile(bank), test::BankBytes(own.records()));
+        struct stat st {};
+        ASSERT_EQ(::stat(bank.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0444u);
+        EXPECT_FALSE(own.isModified());
+    });
+}
+
+TEST_F(DocumentFilesTest, ABankTheTeacherMayNotChangeOffersOnlyAnotherName) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs a file of another user";
+    }
+    // root's bank in a folder everyone may write, where a rename would replace it.
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+    const std::string old = test::BankBytes(test::NumberedRecords());
+    WriteFile(dir / "b.qb", old);
+    test::ExpectAsNobody([&] {
+        doc.open(QtPath(dir / "b.qb"));
+        doc.setText(1, 1, Field::Question, "mine");
+        for (const SaveConsent consent : {SaveConsent{}, SaveConsent{true, true}}) {
+            try {
+                doc.save(consent);
+                ADD_FAILURE() << "saved";
+            } catch (const SaveQuestion& question) {
+                EXPECT_EQ(question.kind(), SaveQuestion::Kind::NotAllowed);
+                EXPECT_NE(std::string(question.what()).find("b.qb"), std::string::npos);
+            }
+        }
+        EXPECT_EQ(ReadFile(dir / "b.qb"), old);
+        doc.saveAs(QtPath(dir / "mine.qb"));
+        EXPECT_EQ(ReadFile(dir / "mine.qb"), test::BankBytes(doc.records()));
+    });
+}
+
+// A save that fails for a reason the teacher cannot answer: said in their words, naming the place.
+struct SaveFailure {
+    const char* name;
+    // Makes the trouble in the folder and gives the name to save as.
+    std::filesystem::path (*make)(const std::filesystem::path& folder);
+    authoring::WriteStep step;  // where the system fails, if it is made to
+    int err;
+    const char* says;
+};
+void PrintTo(const SaveFailure& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FailedSave : public ::testing::TestWithParam<SaveFailure> {};
+
+TEST_P(FailedSave, SaysWhatHappenedAndLeavesEverythingAsItWas) {
+    test::TempDir dir;
+    test::ExpectAsThisUserAndNobody(dir.path(), [](const std::filesystem::path& folder) {
+        const std::string old = test::BankBytes(test::NumberedRecords());
+        WriteFile(folder / "b.qb", old);
+        const std::filesystem::path target = GetParam().make(folder);
+        const std::vector<std::string> names = test::FileNames(folder);
+        authoring::WriteOptions options;
+        options.beforeStep = [](authoring::WriteStep step) {
+            return step == GetParam().step ? GetParam().err : 0;
+        };
+        try {
+            WriteBankFile(QtPath(target), test::RussianRecords(), options);
+            ADD_FAILURE() << "saved";
+        } catch (const SaveQuestion& e) {
+            ADD_FAILURE() << "asked " << e.what();
+        } catch (const Error& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find(GetParam().says), std::string::npos) << message;
+            EXPECT_NE(message.find(target.filename().string()), std::string::npos) << message;
+        }
+        EXPECT_EQ(ReadFile(folder / "b.qb"), old);
+        EXPECT_EQ(test::FileNames(folder), names);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, FailedSave,
+    ::testing::Values(SaveFailure{"FullDisk", [](const auto& f) { return f / "b.qb"; },
+                                  authoring::WriteStep::Write, ENOSPC, "The disk is full"},
+                      SaveFailure{"FullDiskOnSync", [](const auto& f) { return f / "b.qb"; },
+                                  authoring::WriteStep::SyncFile, EDQUOT, "The disk is full"},
+                      SaveFailure{"FolderVanished",
+                                  [](const auto& f) {
+                                      std::filesystem::create_directory(f / "lesson");
+                                      std::filesystem::remove(f / "lesson");
+                                      return f / "lesson" / "b.qb";
+                                  },
+                                  authoring::WriteStep::Write, 0, "lesson\" no longer exists"},
+                      SaveFailure{"FileBecameAFolder",
+                                  [](const auto& f) {
+                                      std::filesystem::create_directory(f / "folder.qb");
+                                      return f / "folder.qb";
+                                  },
+                                  authoring::WriteStep::Write, 0, "is a folder now"},
+                      SaveFailure{"DiskError", [](const auto& f) { return f / "b.qb"; },
+                                  authoring::WriteStep::Rename, EIO, "The file is as it was"}),
+    test::ParamName());
 
 }  // namespace
 }  // namespace kletochka::editor

@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 
+#include "authoring/file_io.h"
 #include "bank/question_bank.h"
 
 namespace kletochka::authoring {
@@ -19,6 +20,7 @@ QuestionBank::Records ReadBank(const std::filesystem::path& path);
 std::optional<QuestionBank::Records> LoadBank(const std::filesystem::path& path, std::ostream& err);
 
 // Writes a bank file all or nothing (see ReplaceFile); an Error leaves path as it was.
-void WriteBank(const std::filesystem::path& path, const QuestionBank::Records& records);
+FileStamp WriteBank(const std::filesystem::path& path, const QuestionBank::Records& records,
+                    const WriteOptions& options = {});
 
 }  // namespace kletochka::authoring

@@ -57,12 +57,24 @@ class BankDocument : public QObject {
     void openBank(const QString& path);
     void openTable(const QString& path);
     // Writes the bank to its file (an Error without one) or to path, all or
-    // nothing; on success the bank is unmodified and path is its file.
-    void save();
-    void saveAs(const QString& path);
+    // nothing; on success the bank is unmodified and path is its file. Its own
+    // file changed on disk since, or a read-only file, is a SaveQuestion unless
+    // consent answers it.
+    void save(SaveConsent consent = {});
+    void saveAs(const QString& path, SaveConsent consent = {});
 
     // The bank as a spreadsheet table: UTF-8 with "," or Windows-1251 with ";".
-    void exportTable(const QString& path, authoring::TableFlavour flavour) const;
+    void exportTable(const QString& path, authoring::TableFlavour flavour,
+                     SaveConsent consent = {}) const;
+
+    enum class DiskChange { None, Changed, Gone };
+    // The file now against what was last opened or saved; None without a file.
+    DiskChange diskChange() const;
+    // diskChange(), but each change only once: None again until the file changes anew.
+    DiskChange takeDiskChange();
+    // The file read again as it is now; on failure throws OpenError and keeps the bank.
+    void reload();
+
     // The host's printable sheet, the same as qbtool sheet writes.
     QString hostSheet(const QString& title) const;
 
@@ -90,11 +102,15 @@ class BankDocument : public QObject {
                     const QString& suggested, bool fromTable);
     void setPath(const QString& path);
     void updateModified();
+    // path names the bank's own file, however it is spelt.
+    bool isOwnFile(const QString& path) const;
 
     QuestionBank::Records m_records{};
     QString m_path;
     QString m_suggested;
-    bool m_fromTable = false;  // made from a table and not saved as a bank yet
+    authoring::FileStamp m_stamp;  // the file as last opened or saved
+    authoring::FileStamp m_told;   // the last change takeDiskChange() gave
+    bool m_fromTable = false;      // made from a table and not saved as a bank yet
     bool m_modified = false;
     int m_typingRun = 0;  // commands of one run of typing share it
     QUndoStack m_undo;

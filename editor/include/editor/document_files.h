@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "authoring/bank_rows.h"
+#include "authoring/file_io.h"
 #include "bank/error.h"
 #include "bank/question_bank.h"
 #include "editor/bank_problem.h"
@@ -30,6 +31,35 @@ class OpenError : public Error {
     std::size_t m_count;
 };
 
+// A save that waits for the teacher's word; what() asks, naming the file.
+class SaveQuestion : public Error {
+  public:
+    enum class Kind {
+        Changed,     // another program changed the file since it was opened or saved
+        Gone,        // another program removed or renamed it since
+        ReadOnly,    // protected against changes, and the teacher may lift that
+        NotAllowed,  // the teacher may not change it: only another name helps
+    };
+    SaveQuestion(Kind kind, const QString& question)
+        : Error(question.toStdString()), m_kind(kind) {}
+    Kind kind() const { return m_kind; }
+
+  private:
+    Kind m_kind;
+};
+
+// What the teacher agreed to when a save asked.
+struct SaveConsent {
+    bool overwriteChanged = false;  // write over a file another program changed or removed
+    bool overReadOnly = false;      // write over a read-only file, which stays read-only
+};
+
+// The question for a bank file another program changed (or removed, when gone).
+QString DiskChangeQuestion(const QString& path, bool gone);
+
+// The file as it is now, to be compared with it later.
+authoring::FileStamp StampOf(const QString& path);
+
 // A bank read by the game's own loader: all 63 records or an OpenError with
 // the loader's message.
 QuestionBank::Records ReadBankFile(const QString& path);
@@ -41,13 +71,15 @@ std::vector<BankProblem> FileProblems(const QString& path);
 // listing the problems.
 QuestionBank::Records ReadTableFile(const QString& path);
 
-// The bank's bytes written to a temporary file and renamed over path; an
-// Error leaves path as it was.
-void WriteBankFile(const QString& path, const QuestionBank::Records& records);
+// The bank's bytes written as authoring::ReplaceFile writes; a SaveQuestion
+// or an Error in the teacher's words leaves path as it was. Gives the new stamp.
+authoring::FileStamp WriteBankFile(const QString& path, const QuestionBank::Records& records,
+                                   const authoring::WriteOptions& options = {});
 
 // The bank as a table for a spreadsheet, written the same safe way.
-void WriteTableFile(const QString& path, const QuestionBank::Records& records,
-                    authoring::TableFlavour flavour);
+authoring::FileStamp WriteTableFile(const QString& path, const QuestionBank::Records& records,
+                                    authoring::TableFlavour flavour,
+                                    const authoring::WriteOptions& options = {});
 
 // Whether a file name is taken for a table rather than a bank (it ends in .csv).
 bool IsTableName(const QString& path);

@@ -10,8 +10,8 @@
 
 namespace kletochka {
 
-// The cue player lives in a library of its own beside the executable,
-// "kletochka-sound.so", which brings the sound server's client, ALSA and
+// The cue player lives in a library of its own in the program folder,
+// "plugins/kletochka-sound.so", which brings the sound server's client, ALSA and
 // libsndfile with its codecs: a dozen shared libraries that the first frame
 // does not need, and whose loading slows that frame even from another thread.
 // So it is loaded in the background once the window is on screen (prepare), or
@@ -20,7 +20,8 @@ namespace kletochka {
 // handed to the player when it comes.
 class SoundLibraryPlayer : public CuePlayer {
   public:
-    static constexpr const char* kFileName = "kletochka-sound.so";
+    // The library's path relative to the program folder.
+    static QString RelativePath();
     // The library's one entry: a new player on the system's output.
     static constexpr const char* kEntry = "kletochka_new_cue_player";
     using Entry = CuePlayer* (*)();

@@ -15,6 +15,9 @@ class FakeDialogs : public EditorDialogs {
     struct Log {
         std::deque<QString> paths;  // answers to open and save dialogs, in turn; empty = cancel
         std::deque<Unsaved> unsaved;
+        std::deque<FileChoice> fileChoices;  // answers about files, in turn; none left = Cancel
+        QStringList fileQuestions;
+        QList<QList<FileChoice>> fileOffers;
         bool saveFlawed = true;
         QStringList errors;
         QStringList flawsSeen;
@@ -39,6 +42,17 @@ class FakeDialogs : public EditorDialogs {
     bool confirmFlawedSave(QWidget*, const QStringList& flaws) override {
         m_log.flawsSeen = flaws;
         return m_log.saveFlawed;
+    }
+    FileChoice askAboutFile(QWidget*, const QString& message,
+                            const QList<FileChoice>& offered) override {
+        m_log.fileQuestions << message;
+        m_log.fileOffers << offered;
+        if (m_log.fileChoices.empty()) {
+            return FileChoice::Cancel;
+        }
+        const FileChoice answer = m_log.fileChoices.front();
+        m_log.fileChoices.pop_front();
+        return answer;
     }
     void showError(QWidget*, const QString& message) override { m_log.errors << message; }
     bool setUpPrinter(QWidget*, QPrinter&) override { return false; }

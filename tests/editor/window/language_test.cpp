@@ -8,13 +8,16 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTranslator>
+#include <cerrno>
 
+#include "editor/document_files.h"
 #include "editor/window/editor_window.h"
 #include "editor/window/field_rules.h"
 #include "editor/window/preview_pane.h"
 #include "editor/window/problem_texts.h"
 #include "editor/window/question_form.h"
 #include "fake_dialogs.h"
+#include "temp_dir.h"
 
 namespace kletochka::editor {
 namespace {
@@ -62,6 +65,25 @@ TEST_F(RussianWindow, PreviewMarksSayWhatTheProblemListSays) {
               QStringLiteral("не помещается, класс увидит его обрезанным (ширина %1 пикс., а места "
                              "273); «&» не видно, следующая буква подчёркнута")
                   .arg(ShownWidth(Field::AnswerB, text)));
+}
+
+TEST_F(RussianWindow, WhatASaveAsksOrSaysIsRussianAndNamesTheFile) {
+    EXPECT_TRUE(DiskChangeQuestion(QStringLiteral("/школа/урок.qb"), false)
+                    .startsWith(QStringLiteral("Файл «/школа/урок.qb» изменила другая программа")));
+    kletochka::test::TempDir dir;
+    const QString bank = QString::fromStdString((dir / "урок.qb").string());
+    authoring::WriteOptions options;
+    options.beforeStep = [](authoring::WriteStep step) {
+        return step == authoring::WriteStep::Write ? ENOSPC : 0;
+    };
+    try {
+        WriteBankFile(bank, {}, options);
+        ADD_FAILURE() << "saved";
+    } catch (const Error& e) {
+        EXPECT_TRUE(QString::fromStdString(e.what()).startsWith(
+            QStringLiteral("Диск заполнен, поэтому файл «%1» не сохранён").arg(bank)))
+            << e.what();
+    }
 }
 
 }  // namespace

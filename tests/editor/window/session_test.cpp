@@ -10,12 +10,17 @@
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "as_nobody.h"
 #include "authoring/table_columns.h"
 #include "bank_files.h"
 #include "editor/bank_document.h"
@@ -97,6 +102,13 @@ class EditorSession : public ::testing::Test {
                                     const QuestionBank::Records& records = NumberedRecords()) {
         WriteFile(dir / name, BankBytes(records));
         return dir / name;
+    }
+
+    // The teacher comes back to the window from another program.
+    void ComeBack() {
+        QEvent activation(QEvent::ActivationChange);
+        QApplication::sendEvent(window.get(), &activation);
+        QCoreApplication::processEvents();
     }
 
     FieldEdit* Edit(Field field) { return window->form()->edit(field); }
@@ -372,6 +384,210 @@ INSTANTIATE_TEST_SUITE_P(
                               "1,1,Q,A,B,C,A\n");
                 }}),
     kletochka::test::ParamName());
+
+using FileChoice = EditorDialogs::FileChoice;
+
+// The open bank lesson.qb is changed by another program while the teacher edits it.
+struct ChangedBankAnswer {
+    const char* name;
+    bool comingBack;  // told on coming back to the window, else on Ctrl+S
+    FileChoice answer;
+    bool fileIsMine;       // lesson.qb holds the window's version afterwards
+    const char* question;  // the first question the window shows afterwards
+    bool savedElsewhere;   // as other.qb
+};
+
+class ChangedBank : public EditorSession,
+                    public ::testing::WithParamInterface<ChangedBankAnswer> {};
+
+TEST_P(ChangedBank, IsToldOnceAndGoesAsTheTeacherChooses) {
+    const ChangedBankAnswer& c = GetParam();
+    const auto bank = WriteBank("lesson.qb", NumberedRecords('M'));
+    ASSERT_TRUE(window->openFile(Path(bank)));
+    Type(Edit(Field::Question), QStringLiteral("!"));
+    const std::string theirs = BankBytes(NumberedRecords('T'));
+    WriteFile(bank, theirs);
+    log.fileChoices = {c.answer};
+    log.paths = {Path(dir / "other.qb")};
+
+    if (c.comingBack) {
+        ComeBack();
+    } else {
+        Press(QKeySequence::Save);
+    }
+    ASSERT_EQ(log.fileQuestions.size(), 1);
+    EXPECT_TRUE(log.fileQuestions.at(0).contains(QLatin1String("lesson.qb")))
+        << log.fileQuestions.at(0).toStdString();
+    EXPECT_EQ(log.fileOffers.at(0),
+              (QList<FileChoice>{FileChoice::Reload, FileChoice::Overwrite, FileChoice::SaveAs}));
+    const std::string shown = BankBytes(window->document().records());
+    EXPECT_EQ(ReadFile(bank), c.fileIsMine ? shown : theirs);
+    EXPECT_EQ(Text(1, 1, Field::Question), QString::fromUtf8(c.question));
+    EXPECT_EQ(std::filesystem::exists(dir / "other.qb"), c.savedElsewhere);
+    if (c.savedElsewhere) {
+        EXPECT_EQ(ReadFile(dir / "other.qb"), shown);
+        EXPECT_EQ(window->document().filePath(), Path(dir / "other.qb"));
+    }
+    EXPECT_EQ(window->isWindowModified(), c.answer == FileChoice::Cancel);
+
+    // Told once: coming back again asks nothing; only a save after Cancel asks again.
+    ComeBack();
+    EXPECT_EQ(log.fileQuestions.size(), 1);
+    Press(QKeySequence::Save);
+    EXPECT_EQ(log.fileQuestions.size(), c.answer == FileChoice::Cancel ? 2 : 1);
+    EXPECT_EQ(ReadFile(bank), c.fileIsMine ? BankBytes(window->document().records()) : theirs);
+    EXPECT_TRUE(log.errors.isEmpty()) << log.errors.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ChangedBank,
+    ::testing::Values(
+        ChangedBankAnswer{"ComingBackReload", true, FileChoice::Reload, false, "T1", false},
+        ChangedBankAnswer{"ComingBackOverwrite", true, FileChoice::Overwrite, true, "M1!", false},
+        ChangedBankAnswer{"ComingBackSaveAs", true, FileChoice::SaveAs, false, "M1!", true},
+        ChangedBankAnswer{"ComingBackCancel", true, FileChoice::Cancel, false, "M1!", false},
+        ChangedBankAnswer{"SavingReload", false, FileChoice::Reload, false, "T1", false},
+        ChangedBankAnswer{"SavingOverwrite", false, FileChoice::Overwrite, true, "M1!", false},
+        ChangedBankAnswer{"SavingSaveAs", false, FileChoice::SaveAs, false, "M1!", true},
+        ChangedBankAnswer{"SavingCancel", false, FileChoice::Cancel, false, "M1!", false}),
+    kletochka::test::ParamName());
+
+TEST_F(EditorSession, ABankRemovedMeanwhileIsSavedThereAgainOnlyWhenAsked) {
+    const auto bank = WriteBank("lesson.qb");
+    ASSERT_TRUE(window->openFile(Path(bank)));
+    Type(Edit(Field::Question), QStringLiteral("!"));
+    std::filesystem::remove(bank);
+    ComeBack();
+    ASSERT_EQ(log.fileQuestions.size(), 1);
+    EXPECT_EQ(log.fileOffers.at(0), (QList<FileChoice>{FileChoice::Overwrite, FileChoice::SaveAs}));
+    EXPECT_FALSE(std::filesystem::exists(bank));
+
+    log.fileChoices = {FileChoice::Overwrite};
+    Press(QKeySequence::Save);
+    EXPECT_EQ(log.fileQuestions.size(), 2);
+    EXPECT_EQ(ReadFile(bank), BankBytes(window->document().records()));
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(EditorSession, AReadOnlyBankAsksBeforeItIsSavedAndStaysReadOnly) {
+    kletochka::test::ExpectAsThisUserAndNobody(
+        dir.path(), [&](const std::filesystem::path& folder) {
+            log = {};
+            const auto bank = folder / "ro.qb";
+            WriteFile(bank, BankBytes(NumberedRecords()));
+            ASSERT_EQ(::chmod(bank.c_str(), 0444), 0);
+            ASSERT_TRUE(window->openFile(Path(bank)));
+            Type(Edit(Field::Question), QStringLiteral("!"));
+
+            Press(QKeySequence::Save);
+            ASSERT_EQ(log.fileQuestions.size(), 1);
+            EXPECT_TRUE(log.fileQuestions.at(0).contains(QLatin1String("ro.qb")));
+            EXPECT_EQ(log.fileOffers.at(0),
+                      (QList<FileChoice>{FileChoice::Overwrite, FileChoice::SaveAs}));
+            EXPECT_EQ(ReadFile(bank), BankBytes(NumberedRecords()));
+            EXPECT_TRUE(window->isWindowModified());
+
+            log.fileChoices = {FileChoice::Overwrite};
+            Press(QKeySequence::Save);
+            EXPECT_EQ(ReadFile(bank), BankBytes(window->document().records()));
+            EXPECT_FALSE(window->isWindowModified());
+            struct stat st {};
+            ASSERT_EQ(::stat(bank.c_str(), &st), 0);
+            EXPECT_EQ(st.st_mode & 07777, 0444u);
+            EXPECT_TRUE(log.errors.isEmpty()) << log.errors.join('\n').toStdString();
+        });
+}
+
+TEST_F(EditorSession, ABankTheTeacherMayNotChangeOffersOnlySaveAs) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs a file of another user";
+    }
+    // root's bank in a folder everyone may write, where a rename would replace it.
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+    const auto bank = WriteBank("root.qb");
+    kletochka::test::ExpectAsNobody([&] {
+        ASSERT_TRUE(window->openFile(Path(bank)));
+        Type(Edit(Field::Question), QStringLiteral("!"));
+        // Even an Overwrite, which is not offered, writes nothing.
+        log.fileChoices = {FileChoice::Overwrite, FileChoice::SaveAs};
+        log.paths = {Path(dir / "mine.qb")};
+        Press(QKeySequence::Save);
+        ASSERT_EQ(log.fileQuestions.size(), 2);
+        EXPECT_TRUE(log.fileQuestions.at(0).contains(QLatin1String("root.qb")));
+        EXPECT_EQ(log.fileOffers.at(0), QList<FileChoice>{FileChoice::SaveAs});
+        EXPECT_EQ(ReadFile(bank), BankBytes(NumberedRecords()));
+        EXPECT_EQ(ReadFile(dir / "mine.qb"), BankBytes(window->document().records()));
+        EXPECT_EQ(window->document().filePath(), Path(dir / "mine.qb"));
+        EXPECT_FALSE(window->isWindowModified());
+    });
+}
+
+TEST_F(EditorSession, ASaveIntoAVanishedFolderSaysSoAndKeepsTheChanges) {
+    std::filesystem::create_directory(dir / "lesson");
+    WriteFile(dir / "lesson" / "b.qb", BankBytes(NumberedRecords()));
+    ASSERT_TRUE(window->openFile(Path(dir / "lesson" / "b.qb")));
+    Type(Edit(Field::Question), QStringLiteral("!"));
+    std::filesystem::remove_all(dir / "lesson");
+
+    log.fileChoices = {FileChoice::Overwrite};
+    Press(QKeySequence::Save);
+    ASSERT_EQ(log.errors.size(), 1);
+    EXPECT_TRUE(log.errors.at(0).contains(QLatin1String("lesson\" no longer exists")))
+        << log.errors.at(0).toStdString();
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(Text(1, 1, Field::Question), QStringLiteral("Q1!"));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST_F(EditorSession, AReadOnlyTableIsExportedOverOnlyWhenAsked) {
+    ASSERT_TRUE(window->openFile(Path(WriteBank("source.qb"))));
+    WriteFile(dir / "t.csv", "old");
+    ASSERT_EQ(::chmod((dir / "t.csv").c_str(), 0444), 0);
+    log.paths = {Path(dir / "t.csv")};
+    window->findChild<QAction*>("exportUtf8")->trigger();
+    ASSERT_EQ(log.fileQuestions.size(), 1);
+    EXPECT_EQ(ReadFile(dir / "t.csv"), "old");
+
+    log.paths = {Path(dir / "t.csv")};
+    log.fileChoices = {FileChoice::Overwrite};
+    window->findChild<QAction*>("exportUtf8")->trigger();
+    EXPECT_TRUE(ReadFile(dir / "t.csv").starts_with("round,cell,question,"));
+    EXPECT_TRUE(log.errors.isEmpty()) << log.errors.join('\n').toStdString();
+}
+
+TEST_F(EditorSession, TheRealFileQuestionOffersItsChoicesAndDefaultsToCancel) {
+    const auto bank = WriteBank("real.qb");
+    window = Open(MakeSystemDialogs());
+    ASSERT_TRUE(window->openFile(Path(bank)));
+    Type(Edit(Field::Question), QStringLiteral("!"));
+    WriteFile(bank, BankBytes(NumberedRecords('T')));
+
+    QStringList choices;
+    bool cancelIsDefault = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel) &&
+                          box->defaultButton() != nullptr;
+        QAbstractButton* overwrite = nullptr;
+        for (QAbstractButton* button : box->buttons()) {
+            if (box->standardButton(button) == QMessageBox::NoButton) {
+                choices << button->text();
+            }
+            if (button->text() == QLatin1String("&Overwrite")) {
+                overwrite = button;
+            }
+        }
+        ASSERT_NE(overwrite, nullptr);
+        overwrite->click();
+    });
+    Press(QKeySequence::Save);
+    choices.sort();
+    EXPECT_EQ(choices, QStringList({"&Overwrite", "&Reload", "Save &as…"}));
+    EXPECT_TRUE(cancelIsDefault);
+    EXPECT_EQ(ReadFile(bank), BankBytes(window->document().records()));
+    EXPECT_FALSE(window->isWindowModified());
+}
 
 }  // namespace
 }  // namespace kletochka::editor

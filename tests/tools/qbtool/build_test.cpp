@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kletochka developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <functional>
@@ -285,6 +286,24 @@ TEST_F(BuildTest, FailedWriteLeavesNoTemporaryFileBehind) {
     EXPECT_NE(run.err.find("cannot write"), std::string::npos) << run.err;
     EXPECT_EQ(FileNames(dir.path()), (std::vector<std::string>{"folder", "questions.csv"}));
     EXPECT_TRUE(std::filesystem::is_empty(dir / "folder"));
+}
+
+TEST_F(BuildTest, KeepsAPrivateBanksPermissionsAndRefusesAReadOnlyOne) {
+    WriteFile(bank, "old");
+    ASSERT_EQ(::chmod(bank.c_str(), 0600), 0);
+    ASSERT_EQ(Build(Joined(GoodLines())).status, 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(bank.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_EQ(st.st_size, 18144);
+
+    WriteFile(bank, "old");
+    ASSERT_EQ(::chmod(bank.c_str(), 0444), 0);
+    const QbtoolRun run = Build(Joined(GoodLines()));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("lesson.qb is read-only"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadFile(bank), "old");
+    EXPECT_EQ(FileNames(dir.path()), (std::vector<std::string>{"lesson.qb", "questions.csv"}));
 }
 
 TEST_F(BuildTest, RefusesToWriteTheBankOverItsOwnTable) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -15,6 +16,7 @@ namespace kletochka::editor {
 class EditorDialogs {
   public:
     enum class Unsaved { Save, Discard, Cancel };
+    enum class FileChoice { Reload, Overwrite, SaveAs, Cancel };
 
     virtual ~EditorDialogs() = default;
     // A file to open; empty when the person cancelled.
@@ -26,6 +28,9 @@ class EditorDialogs {
     virtual Unsaved askUnsaved(QWidget* parent, const QString& name) = 0;
     // Whether to save although the class would not see these texts whole.
     virtual bool confirmFlawedSave(QWidget* parent, const QStringList& flaws) = 0;
+    // What to do with a file that is not as expected: message says why; Cancel is always offered.
+    virtual FileChoice askAboutFile(QWidget* parent, const QString& message,
+                                    const QList<FileChoice>& offered) = 0;
     virtual void showError(QWidget* parent, const QString& message) = 0;
     // Lets the person set up printer; false when cancelled.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;

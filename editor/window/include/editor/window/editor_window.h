@@ -4,7 +4,9 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
+#include "editor/document_files.h"
 #include "editor/window/editor_dialogs.h"
 
 class QListView;
@@ -41,6 +43,8 @@ class EditorWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Coming back to the window looks whether the bank's file changed meanwhile.
+    void changeEvent(QEvent* event) override;
 
   private:
     void makeActions();
@@ -59,7 +63,18 @@ class EditorWindow : public QMainWindow {
     void open();
     bool save();
     bool saveAs();
-    bool saveTo(const QString& path);
+    // Where to save the bank; empty when the person cancelled.
+    QString askSavePath();
+    bool saveTo(const QString& path, SaveConsent consent = {});
+    // Writes the bank to path; a changed or read-only file asks first.
+    bool writeTo(const QString& path, SaveConsent consent);
+    // Runs write(consent) until it succeeds (nothing) or the person answers a
+    // question otherwise than Overwrite (that answer; Cancel after an error, shown).
+    template <typename Write>
+    std::optional<EditorDialogs::FileChoice> writeAsking(Write&& write, SaveConsent consent = {});
+    // Tells of a change to the bank's file on disk, once, and does what the person chooses.
+    void checkDisk();
+    bool reloadFromDisk();
     // The folder and name a file dialog starts from, with the given extension.
     QString suggestedFile(const QString& extension) const;
     void exportTable(bool forExcel);
@@ -81,6 +96,7 @@ class EditorWindow : public QMainWindow {
     PreviewPane* m_preview = nullptr;
     QListView* m_problemList = nullptr;
     QMenu* m_recentMenu = nullptr;
+    bool m_checkingDisk = false;
 };
 
 }  // namespace kletochka::editor
