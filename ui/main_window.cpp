@@ -4,6 +4,8 @@
 // A step that throws ends its handler; what came before it stays done.
 #include "ui/main_window.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
@@ -19,34 +21,35 @@
 
 namespace kletochka {
 
+namespace {
+
+QEvent::Type CreatedEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+}  // namespace
+
 TfrmMAin::TfrmMAin(WindowPlatform platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_platform(std::move(platform)) {
-    CreateComponents();
-    ConnectHandlers();
-    // The player opens its file by itself while the window is made. A missing
-    // file is shown like any other error rather than ending the program.
-    try {
-        mp().open(QStringLiteral("click.wav"));
-    } catch (const std::exception& error) {
-        Application::ReportError(error);
-    }
-    try {
-        FormCreate();
-    } catch (const std::exception& error) {
-        Application::ReportError(error);
-    }
+    createComponents();
+    connectHandlers();
+    // The window's creation is delivered as an event, so that its errors reach
+    // the error box as every handler's do, and the window is still made.
+    QEvent created(CreatedEvent());
+    QCoreApplication::sendEvent(this, &created);
 }
 
 TfrmMAin::~TfrmMAin() = default;
 
-void TfrmMAin::ConnectHandlers() {
+void TfrmMAin::connectHandlers() {
     const std::pair<QPushButton*, void (TfrmMAin::*)()> pushes[] = {
         {Button2, &TfrmMAin::Button2Click}, {Button3, &TfrmMAin::Button3Click},
         {Button4, &TfrmMAin::Button4Click}, {Button5, &TfrmMAin::Button5Click},
         {Button6, &TfrmMAin::Button6Click}, {Button7, &TfrmMAin::Button7Click},
         {Button8, &TfrmMAin::Button8Click}, {Button9, &TfrmMAin::Button9Click}};
     for (const auto& [button, handler] : pushes) {
-        connect(button, &QPushButton::clicked, this, [this, handler = handler] { Run(handler); });
+        connect(button, &QPushButton::clicked, this, [this, handler = handler] { run(handler); });
     }
     const std::pair<PictureButton*, void (TfrmMAin::*)()> pictures[] = {
         {SpeedButton1, &TfrmMAin::SpeedButton1Click},
@@ -63,26 +66,41 @@ void TfrmMAin::ConnectHandlers() {
         {SpeedButton12, &TfrmMAin::SpeedButton12Click},
         {SpeedButton13, &TfrmMAin::SpeedButton13Click}};
     for (const auto& [button, handler] : pictures) {
-        connect(button, &PictureButton::clicked, this, [this, handler = handler] { Run(handler); });
+        connect(button, &PictureButton::clicked, this, [this, handler = handler] { run(handler); });
     }
     const std::pair<Label*, void (TfrmMAin::*)()> answers[] = {
         {lblcrossA, &TfrmMAin::lblcrossAClick}, {lblcrossB, &TfrmMAin::lblcrossBClick},
         {lblcrossC, &TfrmMAin::lblcrossCClick}, {lblZeroA, &TfrmMAin::lblZeroAClick},
         {lblZeroB, &TfrmMAin::lblZeroBClick},   {lblZeroC, &TfrmMAin::lblZeroCClick}};
     for (const auto& [label, handler] : answers) {
-        connect(label, &Label::clicked, this, [this, handler = handler] { Run(handler); });
+        connect(label, &Label::clicked, this, [this, handler = handler] { run(handler); });
     }
-    connect(TimerStop, &QTimer::timeout, this, [this] { Run(&TfrmMAin::TimerStopTimer); });
+    connect(TimerStop, &QTimer::timeout, this, [this] { run(&TfrmMAin::TimerStopTimer); });
 }
 
-void TfrmMAin::Run(void (TfrmMAin::*handler)()) {
+void TfrmMAin::run(void (TfrmMAin::*handler)()) {
     // Qt's widget code is built without exceptions and cannot unwind one: the
-    // error ends the handler here and goes to the box as the event loop's would.
+    // error ends the handler here, and the application shows it once the event is delivered.
     try {
         (this->*handler)();
-    } catch (const std::exception& error) {
-        Application::ReportError(error);
+    } catch (const std::exception&) {
+        Application::handlerFailed(std::current_exception());
     }
+}
+
+bool TfrmMAin::event(QEvent* event) {
+    if (event->type() == CreatedEvent()) {
+        // The player opens its file by itself while the window is made. A missing
+        // file is shown like any other error rather than ending the program.
+        run(&TfrmMAin::openClickSound);
+        run(&TfrmMAin::FormCreate);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TfrmMAin::openClickSound() {
+    mp().open(QStringLiteral("click.wav"));
 }
 
 QString TfrmMAin::ExeDir() const {
@@ -99,7 +117,7 @@ void TfrmMAin::PlayCue(const QString& path) {
     mp().play();
 }
 
-void TfrmMAin::Click() {
+void TfrmMAin::click() {
     PlayCue(BesideExecutable(ExeDir(), QStringLiteral("click.wav")));
 }
 
@@ -114,7 +132,7 @@ std::array<Label*, 3> TfrmMAin::answerLabels(Team team) const {
     return {lblZeroA, lblZeroB, lblZeroC};
 }
 
-void TfrmMAin::ClearAnswers() {
+void TfrmMAin::clearAnswers() {
     for (Team team : {Team::Crosses, Team::Noughts}) {
         for (Label* label : answerLabels(team)) {
             label->setText({});
@@ -135,7 +153,7 @@ void TfrmMAin::FormPaint() {
     }
 }
 
-void TfrmMAin::RoundClick(int k) {
+void TfrmMAin::roundClick(int k) {
     roundButton(k)->setEnabled(false);
     // Each round has its own order around the click: rounds 2 and 3 click before
     // naming the round, and round 1 clears the question straight after its click
@@ -145,16 +163,16 @@ void TfrmMAin::RoundClick(int k) {
     const QString title = QString::fromUtf8(m_game.TitleText()) + RoundName(k);
     m_game.StartRound(m_bank, k, [&] {
         if (clickFirst) {
-            Click();
+            click();
             lblHod->setText({});
             lbl->setText(title);
         } else {
             lbl->setText(title);
             lblHod->setText({});
-            Click();
+            click();
         }
         if (clearAfterClick) {
-            ClearAnswers();
+            clearAnswers();
         }
         for (int n = 1; n <= GameState::kCells; ++n) {
             cellButton(n)->setText(CellCaption(n));
@@ -164,19 +182,19 @@ void TfrmMAin::RoundClick(int k) {
         }
     });
     if (!clearAfterClick) {
-        ClearAnswers();
+        clearAnswers();
     }
 }
 
-void TfrmMAin::SideClick(Team side) {
+void TfrmMAin::sideClick(Team side) {
     m_game.ChooseSide(side);
-    Click();
-    ClearAnswers();
+    click();
+    clearAnswers();
     lblHod->setText(TurnText(side == Team::Crosses));
 }
 
-void TfrmMAin::CellClick(int n) {
-    const QuestionRecord* question = m_game.ChooseCell(n, [this] { Click(); });
+void TfrmMAin::cellClick(int n) {
+    const QuestionRecord* question = m_game.ChooseCell(n, [this] { click(); });
     if (!question) {
         return;
     }
@@ -193,7 +211,7 @@ void TfrmMAin::CellClick(int n) {
     }
 }
 
-void TfrmMAin::AnswerClick(Team team, int i) {
+void TfrmMAin::answerClick(Team team, int i) {
     if (!m_game.AnswerOpen()) {
         return;
     }
@@ -222,7 +240,7 @@ void TfrmMAin::Button9Click() {
 }
 
 void TfrmMAin::SpeedButton12Click() {
-    Click();
+    click();
     // Starting a running timer again would put its next tick back: a second
     // press only clicks.
     if (!TimerStop->isActive()) {
@@ -239,7 +257,7 @@ void TfrmMAin::TimerStopTimer() {
 }
 
 void TfrmMAin::SpeedButton13Click() {
-    Click();
+    click();
     const std::optional<QString> path = OpenDialog().exec(this);
     if (path) {
         LoadQuestionBank(m_bank, QFile::encodeName(*path).toStdString());

@@ -52,7 +52,6 @@ class GameState {
     int CurrentCell() const { return m_currentCell; }
     int ChosenAnswer() const { return m_chosenAnswer; }
     bool AnswerOpen() const { return m_answerOpen; }
-    const RoundQuestions& GameRound() const { return m_gameRound; }
     // The question of cell 1 <= n <= 9 in the round being played.
     const QuestionRecord& roundQuestion(int n) const {
         return m_gameRound.at(static_cast<std::size_t>(n - 1));
@@ -91,18 +90,18 @@ class GameState {
     bool CheckLines() const;
 
   private:
-    static constexpr BoardCells EmptyBoard() {
+    static constexpr BoardCells emptyBoard() {
         BoardCells board{};
         board.fill(kEmptyCell);
         return board;
     }
 
-    BoardCells m_board = EmptyBoard();
+    BoardCells m_board = emptyBoard();
     Team m_side = Team::Noughts;
     int m_currentCell = 0;
     int m_chosenAnswer = 0;
     bool m_answerOpen = false;
-    RoundQuestions m_gameRound{};
+    RoundQuestions m_gameRound{};  // a copy: a bank opened mid-round waits for the next
     std::string m_titleText;
 };
 
