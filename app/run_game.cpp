@@ -20,7 +20,7 @@ int RunGame(int argc, char* argv[], const std::function<void(QWidget&)>& beforeS
         if (beforeShow) {
             beforeShow(frmMAin);
         }
-        frmMAin.ShowMaximised();
+        frmMAin.showOnPrimaryScreen();
         return app.exec();
     } catch (const std::exception& error) {
         // Only a window that cannot be made at all ends up here.

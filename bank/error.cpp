@@ -16,7 +16,7 @@ std::string NumberedMessage(int code) {
 
 InOutError::InOutError(int code) : Error(messageFor(code)), m_code(code) {}
 
-InOutError InOutError::FromErrno(int err) {
+InOutError InOutError::fromErrno(int err) {
     switch (err) {
         case ENOENT:
             return InOutError(FileNotFound);

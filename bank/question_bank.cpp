@@ -25,7 +25,7 @@ InOutError OpenError(int err, const std::filesystem::path& path) {
             return InOutError(InOutError::InvalidFilename);
         }
     }
-    return InOutError::FromErrno(err);
+    return InOutError::fromErrno(err);
 }
 
 // Reads exactly size bytes unless the file ends first; returns the count read.
@@ -37,7 +37,7 @@ std::size_t readFully(int fd, unsigned char* out, std::size_t size) {
             if (errno == EINTR) {
                 continue;
             }
-            throw InOutError::FromErrno(errno);
+            throw InOutError::fromErrno(errno);
         }
         if (n == 0) {
             break;
@@ -65,7 +65,7 @@ QuestionBank::Records ReadQuestionBankFile(const std::filesystem::path& path,
     // Linux frees the descriptor even when close() is interrupted, and a file that
     // was only read has nothing left to lose: EINTR is no failure here.
     if (closeFile(file.release()) != 0 && errno != EINTR) {
-        throw InOutError::FromErrno(errno);
+        throw InOutError::fromErrno(errno);
     }
     return records;
 }

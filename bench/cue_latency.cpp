@@ -73,7 +73,7 @@ struct Stamps {
 
 Stamps PlayGame(TfrmMAin& window, int confirms, const QString& folder) {
     Stamps stamps;
-    window.ShowMaximised();
+    window.showOnPrimaryScreen();
     if (!QTest::qWaitForWindowExposed(&window)) {
         throw std::runtime_error("the window was never shown");
     }
@@ -86,11 +86,11 @@ Stamps PlayGame(TfrmMAin& window, int confirms, const QString& folder) {
         const int k = 1 + i % QuestionBank::kRounds;
         window.roundButton(k)->setEnabled(true);
         Click(window.roundButton(k));
-        Click(window.SpeedButton1);
+        Click(window.parts().SpeedButton1);
         Click(window.cellButton(1 + i % GameState::kCells));
-        Click(i % 2 == 0 ? window.lblcrossA : window.lblcrossB);
+        Click(i % 2 == 0 ? window.parts().lblcrossA : window.parts().lblcrossB);
         QTest::qWait(250);  // the click has ended: silence before the cue
-        stamps.confirms.push_back(Click(window.Button9));
+        stamps.confirms.push_back(Click(window.parts().Button9));
         QTest::qWait(350);
     }
 

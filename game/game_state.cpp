@@ -84,7 +84,7 @@ std::optional<Placement> GameState::ConfirmMark(bool right) {
     return Placement{m_currentCell, mark};
 }
 
-std::optional<Placement> GameState::UndoConfirm() {
+std::optional<Placement> GameState::undoConfirm() {
     if (m_history.empty()) {
         return std::nullopt;
     }

@@ -3,7 +3,9 @@
 #include "ui/application.h"
 
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QStyleFactory>
+#include <utility>
 
 #include "ui/paths.h"
 #include "widgets/palette.h"
@@ -22,6 +24,15 @@ Application::ErrorPresenter& Presenter() {
     return presenter;
 }
 
+void ShowError(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& shown) {
+        Presenter()(ErrorBoxText(QString::fromUtf8(shown.what())),
+                    QApplication::applicationDisplayName());
+    }
+}
+
 }  // namespace
 
 QString ErrorBoxText(const QString& message) {
@@ -38,16 +49,29 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        ReportError(error);
-        return true;
+    bool handled = true;
+    {
+        const QScopedValueRollback delivering(m_delivering, m_delivering + 1);
+        try {
+            handled = QApplication::notify(receiver, event);
+        } catch (const std::exception&) {
+            // Thrown through Qt's code rather than handed over: shown all the same.
+            m_failed.push_back(std::current_exception());
+        }
     }
+    // A box opened here delivers events of its own; they show only their own errors.
+    for (const std::exception_ptr& error : std::exchange(m_failed, {})) {
+        ShowError(error);
+    }
+    return handled;
 }
 
-void Application::ReportError(const std::exception& error) {
-    Presenter()(ErrorBoxText(QString::fromUtf8(error.what())), applicationDisplayName());
+void Application::handlerFailed(std::exception_ptr error) {
+    auto* app = qobject_cast<Application*>(QCoreApplication::instance());
+    if (app == nullptr || app->m_delivering == 0) {
+        std::rethrow_exception(error);
+    }
+    app->m_failed.push_back(std::move(error));
 }
 
 void Application::setErrorPresenter(ErrorPresenter presenter) {

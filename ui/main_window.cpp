@@ -4,6 +4,8 @@
 // A step that throws ends its handler; what came before it stays done.
 #include "ui/main_window.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -40,38 +42,35 @@ QString MarkPicture(CellOwner mark) {
     return mark == kCross ? QStringLiteral("cross.bmp") : QStringLiteral("zero.bmp");
 }
 
+QEvent::Type CreatedEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
 }  // namespace
 
 TfrmMAin::TfrmMAin(WindowPlatform platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_platform(std::move(platform)) {
-    CreateComponents();
-    ConnectHandlers();
+    createComponents();
+    connectHandlers();
+    // The window's creation is delivered as an event, so that its errors reach
+    // the error box as every handler's do, and the window is still made.
+    QEvent created(CreatedEvent());
+    QCoreApplication::sendEvent(this, &created);
     // The window owns the catcher, so it stops catching when the window goes.
-    new KeyCatcher(this, [this](const QKeyEvent& key) { return HostKeyPress(key); });
-    // The player opens its file by itself while the window is made. A missing
-    // file is shown like any other error rather than ending the program.
-    try {
-        mp().open(QStringLiteral("click.wav"));
-    } catch (const std::exception& error) {
-        Application::ReportError(error);
-    }
-    try {
-        FormCreate();
-    } catch (const std::exception& error) {
-        Application::ReportError(error);
-    }
+    new KeyCatcher(this, [this](const QKeyEvent& key) { return hostKeyPress(key); });
 }
 
 TfrmMAin::~TfrmMAin() = default;
 
-void TfrmMAin::ConnectHandlers() {
+void TfrmMAin::connectHandlers() {
     const std::pair<QPushButton*, void (TfrmMAin::*)()> pushes[] = {
         {Button2, &TfrmMAin::Button2Click}, {Button3, &TfrmMAin::Button3Click},
         {Button4, &TfrmMAin::Button4Click}, {Button5, &TfrmMAin::Button5Click},
         {Button6, &TfrmMAin::Button6Click}, {Button7, &TfrmMAin::Button7Click},
         {Button8, &TfrmMAin::Button8Click}, {Button9, &TfrmMAin::Button9Click}};
     for (const auto& [button, handler] : pushes) {
-        connect(button, &QPushButton::clicked, this, [this, handler = handler] { Run(handler); });
+        connect(button, &QPushButton::clicked, this, [this, handler = handler] { run(handler); });
     }
     const std::pair<PictureButton*, void (TfrmMAin::*)()> pictures[] = {
         {SpeedButton1, &TfrmMAin::SpeedButton1Click},
@@ -88,31 +87,46 @@ void TfrmMAin::ConnectHandlers() {
         {SpeedButton12, &TfrmMAin::SpeedButton12Click},
         {SpeedButton13, &TfrmMAin::SpeedButton13Click}};
     for (const auto& [button, handler] : pictures) {
-        connect(button, &PictureButton::clicked, this, [this, handler = handler] { Run(handler); });
+        connect(button, &PictureButton::clicked, this, [this, handler = handler] { run(handler); });
     }
     const std::pair<Label*, void (TfrmMAin::*)()> answers[] = {
         {lblcrossA, &TfrmMAin::lblcrossAClick}, {lblcrossB, &TfrmMAin::lblcrossBClick},
         {lblcrossC, &TfrmMAin::lblcrossCClick}, {lblZeroA, &TfrmMAin::lblZeroAClick},
         {lblZeroB, &TfrmMAin::lblZeroBClick},   {lblZeroC, &TfrmMAin::lblZeroCClick}};
     for (const auto& [label, handler] : answers) {
-        connect(label, &Label::clicked, this, [this, handler = handler] { Run(handler); });
+        connect(label, &Label::clicked, this, [this, handler = handler] { run(handler); });
     }
-    connect(TimerStop, &QTimer::timeout, this, [this] { Run(&TfrmMAin::TimerStopTimer); });
+    connect(TimerStop, &QTimer::timeout, this, [this] { run(&TfrmMAin::TimerStopTimer); });
     for (int n = 1; n <= GameState::kCells; ++n) {
         connect(cellButton(n), &PictureButton::rightClicked, this,
-                [this, n] { CellRightClick(n); });
+                [this, n] { cellRightClick(n); });
     }
-    connect(m_blank, &Label::clicked, this, [this] { SetBlank(false); });
+    connect(m_blank, &Label::clicked, this, [this] { setBlank(false); });
 }
 
-void TfrmMAin::Run(void (TfrmMAin::*handler)()) {
+void TfrmMAin::run(void (TfrmMAin::*handler)()) {
     // Qt's widget code is built without exceptions and cannot unwind one: the
-    // error ends the handler here and goes to the box as the event loop's would.
+    // error ends the handler here, and the application shows it once the event is delivered.
     try {
         (this->*handler)();
-    } catch (const std::exception& error) {
-        Application::ReportError(error);
+    } catch (const std::exception&) {
+        Application::handlerFailed(std::current_exception());
     }
+}
+
+bool TfrmMAin::event(QEvent* event) {
+    if (event->type() == CreatedEvent()) {
+        // The player opens its file by itself while the window is made. A missing
+        // file is shown like any other error rather than ending the program.
+        run(&TfrmMAin::openClickSound);
+        run(&TfrmMAin::FormCreate);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TfrmMAin::openClickSound() {
+    mp().open(QStringLiteral("click.wav"));
 }
 
 QString TfrmMAin::ExeDir() const {
@@ -129,7 +143,7 @@ void TfrmMAin::PlayCue(const QString& path) {
     mp().play();
 }
 
-void TfrmMAin::Click() {
+void TfrmMAin::click() {
     PlayCue(BesideExecutable(ExeDir(), QStringLiteral("click.wav")));
 }
 
@@ -144,7 +158,7 @@ std::array<Label*, 3> TfrmMAin::answerLabels(Team team) const {
     return {lblZeroA, lblZeroB, lblZeroC};
 }
 
-void TfrmMAin::ClearAnswers() {
+void TfrmMAin::clearAnswers() {
     for (Team team : {Team::Crosses, Team::Noughts}) {
         for (Label* label : answerLabels(team)) {
             label->setText({});
@@ -166,7 +180,7 @@ void TfrmMAin::FormPaint() {
     }
 }
 
-void TfrmMAin::RoundClick(int k) {
+void TfrmMAin::roundClick(int k) {
     roundButton(k)->setEnabled(false);
     // Each round has its own order around the click: rounds 2 and 3 click before
     // naming the round, and round 1 clears the question straight after its click
@@ -176,16 +190,16 @@ void TfrmMAin::RoundClick(int k) {
     const QString title = QString::fromUtf8(m_game.TitleText()) + RoundName(k);
     m_game.StartRound(m_bank, k, [&] {
         if (clickFirst) {
-            Click();
+            click();
             lblHod->setText({});
             lbl->setText(title);
         } else {
             lbl->setText(title);
             lblHod->setText({});
-            Click();
+            click();
         }
         if (clearAfterClick) {
-            ClearAnswers();
+            clearAnswers();
         }
         for (int n = 1; n <= GameState::kCells; ++n) {
             cellButton(n)->setText(CellCaption(n));
@@ -195,24 +209,24 @@ void TfrmMAin::RoundClick(int k) {
         }
     });
     if (!clearAfterClick) {
-        ClearAnswers();
+        clearAnswers();
     }
 }
 
-void TfrmMAin::SideClick(Team side) {
+void TfrmMAin::sideClick(Team side) {
     m_game.ChooseSide(side);
-    Click();
-    ClearAnswers();
+    click();
+    clearAnswers();
     lblHod->setText(TurnText(side == Team::Crosses));
 }
 
-void TfrmMAin::CellClick(int n) {
-    if (m_game.ChooseCell(n, [this] { Click(); })) {
-        ShowQuestion(n);
+void TfrmMAin::cellClick(int n) {
+    if (m_game.ChooseCell(n, [this] { click(); })) {
+        showQuestion(n);
     }
 }
 
-void TfrmMAin::ShowQuestion(int n) {
+void TfrmMAin::showQuestion(int n) {
     const QuestionRecord& question = m_game.roundQuestion(n);
     for (Team team : {Team::Crosses, Team::Noughts}) {
         for (Label* label : answerLabels(team)) {
@@ -228,7 +242,7 @@ void TfrmMAin::ShowQuestion(int n) {
     m_questionShown = true;
 }
 
-void TfrmMAin::AnswerClick(Team team, int i) {
+void TfrmMAin::answerClick(Team team, int i) {
     if (!m_game.AnswerOpen()) {
         return;
     }
@@ -256,7 +270,7 @@ void TfrmMAin::Button9Click() {
 }
 
 void TfrmMAin::SpeedButton12Click() {
-    Click();
+    click();
     // Starting a running timer again would put its next tick back: a second
     // press only clicks.
     if (!TimerStop->isActive()) {
@@ -273,7 +287,7 @@ void TfrmMAin::TimerStopTimer() {
 }
 
 void TfrmMAin::SpeedButton13Click() {
-    Click();
+    click();
     const std::optional<QString> path = OpenDialog().exec(this);
     if (path) {
         LoadQuestionBank(m_bank, QFile::encodeName(*path).toStdString());
@@ -282,15 +296,15 @@ void TfrmMAin::SpeedButton13Click() {
 
 // The screen as the confirmation found it: the turn band of the side that moved,
 // the cell's question with the judged answer bold, the cell as it was.
-void TfrmMAin::UndoClick() {
-    if (m_game.LastPlacedCell() == 0) {
+void TfrmMAin::undoClick() {
+    if (m_game.lastPlacedCell() == 0) {
         return;  // nothing to take back: no cue
     }
-    Click();
-    const Placement back = *m_game.UndoConfirm();
+    click();
+    const Placement back = *m_game.undoConfirm();
     const Team side = m_game.Side();
     lblHod->setText(TurnText(side == Team::Crosses));
-    ShowQuestion(back.cell);
+    showQuestion(back.cell);
     const int chosen = m_game.ChosenAnswer();
     if (chosen >= 1 && chosen <= 3) {
         answerLabels(side)[static_cast<std::size_t>(chosen - 1)]->setBold(true);
@@ -306,9 +320,9 @@ void TfrmMAin::UndoClick() {
     }
 }
 
-void TfrmMAin::CellRightClick(int n) {
-    if (n == m_game.LastPlacedCell()) {
-        Run(&TfrmMAin::UndoClick);
+void TfrmMAin::cellRightClick(int n) {
+    if (n == m_game.lastPlacedCell()) {
+        run(&TfrmMAin::undoClick);
     }
 }
 
@@ -316,20 +330,20 @@ bool TfrmMAin::blanked() const {
     return !m_blank->isHidden();
 }
 
-void TfrmMAin::SetBlank(bool blank) {
+void TfrmMAin::setBlank(bool blank) {
     m_blank->setVisible(blank);
 }
 
 // Keys press what the mouse would. Whichever control has the focus, the host's
 // keys reach the game and the control never sees them.
-bool TfrmMAin::HostKeyPress(const QKeyEvent& key) {
+bool TfrmMAin::hostKeyPress(const QKeyEvent& key) {
     const HostKey host = HostKeyOf(key.key(), key.modifiers());
     if (blanked()) {
         // In the dark only the keys that end it do anything.
         const HostCommand c = host.command;
         if (!key.isAutoRepeat() && (c == HostCommand::Blank || c == HostCommand::AnswerOrBlank ||
                                     c == HostCommand::Unblank)) {
-            SetBlank(false);
+            setBlank(false);
         }
         return true;
     }
@@ -342,41 +356,41 @@ bool TfrmMAin::HostKeyPress(const QKeyEvent& key) {
     const auto answer = [this](int i) {
         const Handler* clicks =
             m_game.Side() == Team::Crosses ? kCrossAnswerClicks : kZeroAnswerClicks;
-        Run(clicks[i - 1]);
+        run(clicks[i - 1]);
     };
     switch (host.command) {
         case HostCommand::Crosses:
-            Run(&TfrmMAin::SpeedButton1Click);
+            run(&TfrmMAin::SpeedButton1Click);
             break;
         case HostCommand::Noughts:
-            Run(&TfrmMAin::SpeedButton2Click);
+            run(&TfrmMAin::SpeedButton2Click);
             break;
         case HostCommand::Cell:
-            Run(kCellClicks[host.number - 1]);
+            run(kCellClicks[host.number - 1]);
             break;
         case HostCommand::Answer:
-            if (AnswerAwaited()) {
+            if (answerAwaited()) {
                 answer(host.number);
             }
             break;
         case HostCommand::AnswerOrBlank:
-            if (AnswerAwaited()) {
+            if (answerAwaited()) {
                 answer(host.number);
             } else {
-                SetBlank(true);
+                setBlank(true);
             }
             break;
         case HostCommand::Confirm:
             // Once per question shown: a second press before the next cell does nothing.
-            if (AnswerAwaited()) {
-                Run(&TfrmMAin::Button9Click);
+            if (answerAwaited()) {
+                run(&TfrmMAin::Button9Click);
             }
             break;
         case HostCommand::Undo:
-            Run(&TfrmMAin::UndoClick);
+            run(&TfrmMAin::undoClick);
             break;
         case HostCommand::Blank:
-            SetBlank(true);
+            setBlank(true);
             break;
         case HostCommand::None:
         case HostCommand::Nothing:

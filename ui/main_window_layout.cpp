@@ -81,7 +81,7 @@ QPushButton* MakePushButton(QWidget* parent, const char* name, QRect geometry, c
 
 }  // namespace
 
-void TfrmMAin::CreateComponents() {
+void TfrmMAin::createComponents() {
     setObjectName(QStringLiteral("frmMAin"));
     setWindowTitle(QString::fromUtf8(kGameTitle));
     setWindowIcon(
@@ -195,7 +195,7 @@ void TfrmMAin::CreateComponents() {
     m_surface->installEventFilter(this);
 }
 
-void TfrmMAin::ShowMaximised() {
+void TfrmMAin::showOnPrimaryScreen() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         setGeometry(screen->geometry());
     }

@@ -204,7 +204,7 @@ class SystemFailureTest : public ::testing::TestWithParam<SystemFailure> {};
 
 TEST_P(SystemFailureTest, ShowsItsRowOrItsNumber) {
     const SystemFailure& failure = GetParam();
-    const InOutError error = InOutError::FromErrno(failure.err);
+    const InOutError error = InOutError::fromErrno(failure.err);
     EXPECT_EQ(error.code(), failure.code);
     EXPECT_EQ(error.what(), std::string(failure.message));
 }
@@ -232,7 +232,7 @@ TEST(SystemFailure, EveryOtherNumberShowsAsItself) {
         if (named.contains(err)) {
             continue;
         }
-        const InOutError error = InOutError::FromErrno(err);
+        const InOutError error = InOutError::fromErrno(err);
         EXPECT_EQ(error.code(), err);
         EXPECT_EQ(error.what(), "I/O error " + std::to_string(err));
     }

@@ -75,7 +75,7 @@ TEST_P(BadBankTest, ShowsItsMessageAndKeepsTheBankOrLoadsItWhole) {
     WriteFile(dir / "file", "x");
     Place(bad);
     dialog->answers = {Path(bad.path)};
-    Click(w.SpeedButton13);
+    Click(w.parts().SpeedButton13);
     EXPECT_EQ(test::ShownErrors(), Box(bad));
     const auto* now = reinterpret_cast<const char*>(w.bank().records().data());
     if (Box(bad).isEmpty()) {
@@ -109,17 +109,17 @@ TEST_F(BadBankTest, AllFFBankShowsSeventyLettersAndHasNoRightAnswer) {
     TfrmMAin& w = Window();
     WriteFile(dir / "ff.qb", std::string(QuestionBank::kFileSize, '\xFF'));
     dialog->answers = {Path("ff.qb")};
-    Click(w.SpeedButton13);
-    Click(w.Button2);
-    Click(w.SpeedButton1);
+    Click(w.parts().SpeedButton13);
+    Click(w.parts().Button2);
+    Click(w.parts().SpeedButton1);
     Click(w.cellButton(4));
     // A length byte of 255 shows the field's 70 characters: 0xFF is "я".
     const QString seventy(70, QChar(0x044F));
-    EXPECT_EQ(w.lblQuestion->text(), seventy);
-    EXPECT_EQ(w.lblcrossC->text(), seventy);
+    EXPECT_EQ(w.parts().lblQuestion->text(), seventy);
+    EXPECT_EQ(w.parts().lblcrossC->text(), seventy);
     EXPECT_EQ(w.game().roundQuestion(4).correct(), -1);
-    Click(w.lblcrossA);
-    Click(w.Button9);
+    Click(w.parts().lblcrossA);
+    Click(w.parts().Button9);
     EXPECT_EQ(sound->played().back(), "bad.wav");
     EXPECT_EQ(w.game().cell(4), kNought);
     EXPECT_TRUE(test::ShownErrors().isEmpty());
@@ -141,17 +141,17 @@ TEST_P(BadSoundTest, StopsTheHandlerAtTheCueAndPlaysOnWhenTheFileIsGood) {
     TfrmMAin& w = Window();
     ASSERT_TRUE(test::ShownErrors().isEmpty());
     Place(bad);
-    Click(w.SpeedButton1);
+    Click(w.parts().SpeedButton1);
     EXPECT_EQ(test::ShownErrors(), Box(bad));
     // The side is chosen before the click; the turn band after it.
     EXPECT_EQ(w.game().Side(), Team::Crosses);
-    EXPECT_EQ(w.lblHod->text(), "");
+    EXPECT_EQ(w.parts().lblHod->text(), "");
 
     test::ShownErrors().clear();
     WriteFile(dir / "bin/click.wav", test::GoodWave());
-    Click(w.SpeedButton1);
+    Click(w.parts().SpeedButton1);
     EXPECT_TRUE(test::ShownErrors().isEmpty());
-    EXPECT_EQ(w.lblHod->text(), "Ход крестиков");
+    EXPECT_EQ(w.parts().lblHod->text(), "Ход крестиков");
 }
 
 std::string Ogg() {
@@ -192,9 +192,9 @@ TEST_P(BadPictureTest, StopsTheRoundStartOrShowsThePicture) {
     const BadFile& bad = GetParam();
     TfrmMAin& w = Window();
     Place(bad);
-    Click(w.Button2);
+    Click(w.parts().Button2);
     EXPECT_EQ(test::ShownErrors(), Box(bad));
-    EXPECT_FALSE(w.Button2->isEnabled());
+    EXPECT_FALSE(w.parts().Button2->isEnabled());
     if (Box(bad).isEmpty()) {
         EXPECT_EQ(CellPictureColor(1), kShown);
         EXPECT_EQ(CellPictureColor(9), kShown);

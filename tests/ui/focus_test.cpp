@@ -33,8 +33,8 @@ class FocusTest : public test::WindowTest {
         return widget ? NameOf(widget) : QStringLiteral("nothing");
     }
     QList<QWidget*> PushButtons() {
-        return {w().Button2, w().Button3, w().Button4, w().Button5,
-                w().Button6, w().Button7, w().Button8, w().Button9};
+        return {w().parts().Button2, w().parts().Button3, w().parts().Button4, w().parts().Button5,
+                w().parts().Button6, w().parts().Button7, w().parts().Button8, w().parts().Button9};
     }
 };
 
@@ -49,7 +49,7 @@ TEST_F(FocusTest, OnlyTheEightPushButtonsCanTakeTheFocus) {
 }
 
 TEST_F(FocusTest, TabCyclesTheRoundsAndConfirmBothWays) {
-    w().Button2->setFocus();
+    w().parts().Button2->setFocus();
     const QList<QWidget*> order = PushButtons();
     for (int i = 1; i <= order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -63,35 +63,29 @@ TEST_F(FocusTest, TabCyclesTheRoundsAndConfirmBothWays) {
 }
 
 TEST_F(FocusTest, ClicksBesideThePushButtonsLeaveTheFocusWhereItWas) {
-    w().Button5->setFocus();
-    ASSERT_EQ(Focused(), NameOf(w().Button5));
+    w().parts().Button5->setFocus();
+    ASSERT_EQ(Focused(), NameOf(w().parts().Button5));
     const struct {
         QWidget* widget;
         QPoint at;  // null: the middle
     } places[] = {
-        {w().SpeedButton7, {}},
-        {w().SpeedButton1, {}},
-        {w().SpeedButton2, {}},
-        {w().lblcrossA, {}},
-        {w().lblZeroC, {}},
-        {w().lblQuestion, {}},
-        {w().Label3, {}},
-        {w().lbl, {}},
-        {w().lblHod, {}},
-        {w().Panel1, {3, 3}},
-        {w().SpeedButton13, {}},
-        {w().surface(), {500, 700}},
+        {w().parts().SpeedButton7, {}},  {w().parts().SpeedButton1, {}},
+        {w().parts().SpeedButton2, {}},  {w().parts().lblcrossA, {}},
+        {w().parts().lblZeroC, {}},      {w().parts().lblQuestion, {}},
+        {w().parts().Label3, {}},        {w().parts().lbl, {}},
+        {w().parts().lblHod, {}},        {w().parts().Panel1, {3, 3}},
+        {w().parts().SpeedButton13, {}}, {w().surface(), {500, 700}},
         {w().surface(), {1200, 900}},
     };
     for (const auto& place : places) {
         const QPoint at = place.at.isNull() ? place.widget->rect().center() : place.at;
         QTest::mouseClick(place.widget, Qt::LeftButton, {}, at);
-        EXPECT_EQ(Focused(), NameOf(w().Button5))
+        EXPECT_EQ(Focused(), NameOf(w().parts().Button5))
             << "after a click on " << place.widget->objectName().toStdString();
     }
     // The focus still moves on from where it was.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(Focused(), NameOf(w().Button6));
+    EXPECT_EQ(Focused(), NameOf(w().parts().Button6));
 }
 
 }  // namespace

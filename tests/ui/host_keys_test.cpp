@@ -79,8 +79,8 @@ class HostKeysTest : public test::WindowTest {
     }
 
     Label* Answer(Team team, int i) {
-        Label* crosses[] = {w().lblcrossA, w().lblcrossB, w().lblcrossC};
-        Label* noughts[] = {w().lblZeroA, w().lblZeroB, w().lblZeroC};
+        Label* crosses[] = {w().parts().lblcrossA, w().parts().lblcrossB, w().parts().lblcrossC};
+        Label* noughts[] = {w().parts().lblZeroA, w().parts().lblZeroB, w().parts().lblZeroC};
         return (team == Team::Crosses ? crosses : noughts)[i - 1];
     }
     // Which answer label of the team is bold, 0 for none.
@@ -92,10 +92,10 @@ class HostKeysTest : public test::WindowTest {
     }
     // Round 1, then side, cell, answer and confirm, all with the mouse.
     void MouseTurn(Team team, int cell, bool right) {
-        Click(team == Team::Crosses ? w().SpeedButton1 : w().SpeedButton2);
+        Click(team == Team::Crosses ? w().parts().SpeedButton1 : w().parts().SpeedButton2);
         Click(w().cellButton(cell));
         Click(Answer(team, right ? NumberedRight(1, cell) : OtherAnswer(NumberedRight(1, cell))));
-        Click(w().Button9);
+        Click(w().parts().Button9);
     }
     QStringList Played() {
         const QStringList cues = sound->played();
@@ -110,7 +110,8 @@ class HostKeysTest : public test::WindowTest {
     // Everything the host and the class can see or hear, by component. Not the
     // focus: a click on a push button takes it, a key leaves it where it is.
     QStringList Screen() {
-        QStringList seen = {w().lbl->text(), w().lblHod->text(), w().lblQuestion->text()};
+        QStringList seen = {w().parts().lbl->text(), w().parts().lblHod->text(),
+                            w().parts().lblQuestion->text()};
         for (Team team : {Team::Crosses, Team::Noughts})
             for (int i = 1; i <= 3; ++i)
                 seen << Answer(team, i)->text() + (Answer(team, i)->font().bold() ? "*" : "");
@@ -134,27 +135,27 @@ TEST_F(HostKeysTest, KeysPlayAGameExactlyAsTheMouseDoes) {
     const auto click = [this](QWidget* (*of)(TfrmMAin&)) { return [=, this] { Click(of(w())); }; };
     const auto rightClick = [this](int n) { return [=, this] { RightClick(w().cellButton(n)); }; };
     const auto answer = [this](Team team, int i) { return [=, this] { Click(Answer(team, i)); }; };
-    const auto confirm = click([](TfrmMAin& w) -> QWidget* { return w.Button9; });
+    const auto confirm = click([](TfrmMAin& w) -> QWidget* { return w.parts().Button9; });
     const std::vector<Step> steps = {
         {"crosses", [this] { Key(Qt::Key_Left); },
-         click([](TfrmMAin& w) -> QWidget* { return w.SpeedButton1; })},
-        {"cell 5", [this] { Pad(Qt::Key_5); }, [this] { Click(w().SpeedButton7); }},
+         click([](TfrmMAin& w) -> QWidget* { return w.parts().SpeedButton1; })},
+        {"cell 5", [this] { Pad(Qt::Key_5); }, [this] { Click(w().parts().SpeedButton7); }},
         {"answer C", [this] { Key(Qt::Key_C); }, answer(Team::Crosses, 3)},
         {"confirm", [this] { Key(Qt::Key_Return); }, confirm},
         {"noughts", [this] { Key(Qt::Key_Right); },
-         click([](TfrmMAin& w) -> QWidget* { return w.SpeedButton2; })},
-        {"cell 1", [this] { Pad(Qt::Key_Home); }, [this] { Click(w().SpeedButton3); }},
+         click([](TfrmMAin& w) -> QWidget* { return w.parts().SpeedButton2; })},
+        {"cell 1", [this] { Pad(Qt::Key_Home); }, [this] { Click(w().parts().SpeedButton3); }},
         {"answer С, wrong", [this] { Type(kCyrEs); }, answer(Team::Noughts, 3)},
         {"confirm", [this] { Key(Qt::Key_PageDown); }, confirm},
         {"take back cell 1", [this] { Key(Qt::Key_Backspace); }, rightClick(1)},
         {"answer B", [this] { Key(Qt::Key_B); }, answer(Team::Noughts, 2)},
         {"confirm", [this] { Key(Qt::Key_Enter, Qt::KeypadModifier); }, confirm},
         {"crosses", [this] { Key(Qt::Key_Left); },
-         click([](TfrmMAin& w) -> QWidget* { return w.SpeedButton1; })},
-        {"cell 3", [this] { Pad(Qt::Key_PageUp); }, [this] { Click(w().SpeedButton5); }},
+         click([](TfrmMAin& w) -> QWidget* { return w.parts().SpeedButton1; })},
+        {"cell 3", [this] { Pad(Qt::Key_PageUp); }, [this] { Click(w().parts().SpeedButton5); }},
         {"answer А", [this] { Type(kCyrA); }, answer(Team::Crosses, 1)},
         {"confirm", [this] { Key(Qt::Key_Return); }, confirm},
-        {"cell 7", [this] { Pad(Qt::Key_1); }, [this] { Click(w().SpeedButton9); }},
+        {"cell 7", [this] { Pad(Qt::Key_1); }, [this] { Click(w().parts().SpeedButton9); }},
         {"answer В", [this] { Type(kCyrVe); }, answer(Team::Crosses, 2)},
         {"confirm, a line", [this] { Key(Qt::Key_PageDown); }, confirm},
         {"take back cell 7", [this] { Key(Qt::Key_Z, Qt::ControlModifier); }, rightClick(7)},
@@ -165,7 +166,7 @@ TEST_F(HostKeysTest, KeysPlayAGameExactlyAsTheMouseDoes) {
     };
     const auto play = [&](bool withKeys) {
         std::vector<QStringList> screens;
-        Click(w().Button2);
+        Click(w().parts().Button2);
         Played();
         for (const Step& step : steps) {
             (withKeys ? step.keys : step.mouse)();
@@ -187,7 +188,7 @@ TEST_F(HostKeysTest, KeysPlayAGameExactlyAsTheMouseDoes) {
 }
 
 TEST_F(HostKeysTest, KeypadChoosesCellsInBoardOrderWithNumLockOnOrOff) {
-    Click(w().Button2);
+    Click(w().parts().Button2);
     const struct {
         Qt::Key on, off;
         int cell;
@@ -202,7 +203,8 @@ TEST_F(HostKeysTest, KeypadChoosesCellsInBoardOrderWithNumLockOnOrOff) {
             Played();
             Pad(key);
             EXPECT_EQ(w().game().CurrentCell(), k.cell) << "keypad " << key;
-            EXPECT_EQ(w().lblQuestion->text(), "Q" + QString::number(k.cell)) << "keypad " << key;
+            EXPECT_EQ(w().parts().lblQuestion->text(), "Q" + QString::number(k.cell))
+                << "keypad " << key;
             EXPECT_EQ(Played(), QStringList{"click.wav"}) << "keypad " << key;
         }
     }
@@ -211,7 +213,7 @@ TEST_F(HostKeysTest, KeypadChoosesCellsInBoardOrderWithNumLockOnOrOff) {
 
     // The digits above the letters, the keypad's 0 and its other keys are no host's keys:
     // no round starts, no cell is chosen.
-    Click(w().SpeedButton11);
+    Click(w().parts().SpeedButton11);
     Played();
     for (Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7,
                         Qt::Key_8, Qt::Key_9, Qt::Key_0})
@@ -226,7 +228,7 @@ TEST_F(HostKeysTest, KeypadChoosesCellsInBoardOrderWithNumLockOnOrOff) {
 }
 
 TEST_F(HostKeysTest, AnswerLettersInBothLayoutsChooseOnTheMovingSide) {
-    Click(w().Button2);
+    Click(w().parts().Button2);
     const struct {
         std::function<void()> press;
         const char* name;
@@ -242,8 +244,8 @@ TEST_F(HostKeysTest, AnswerLettersInBothLayoutsChooseOnTheMovingSide) {
         {[this] { Key(Qt::Key_A, Qt::ShiftModifier); }, "Shift+A", 1},
     };
     for (Team team : {Team::Crosses, Team::Noughts}) {
-        Click(team == Team::Crosses ? w().SpeedButton1 : w().SpeedButton2);
-        Click(w().SpeedButton7);
+        Click(team == Team::Crosses ? w().parts().SpeedButton1 : w().parts().SpeedButton2);
+        Click(w().parts().SpeedButton7);
         const Team other = team == Team::Crosses ? Team::Noughts : Team::Crosses;
         for (const auto& letter : letters) {
             Click(Answer(team, letter.answer % 3 + 1));  // another answer first
@@ -267,7 +269,7 @@ TEST_F(HostKeysTest, AnswerLettersInBothLayoutsChooseOnTheMovingSide) {
     Key(Qt::Key_C);
     Type(kCyrVe);
     EXPECT_EQ(Bold(Team::Noughts), 1);
-    Click(w().Button3);  // a round opens the answers but shows no question
+    Click(w().parts().Button3);  // a round opens the answers but shows no question
     Key(Qt::Key_C);
     Type(kCyrA);
     EXPECT_EQ(w().game().ChosenAnswer(), 1);
@@ -275,7 +277,7 @@ TEST_F(HostKeysTest, AnswerLettersInBothLayoutsChooseOnTheMovingSide) {
 }
 
 TEST_F(HostKeysTest, ConfirmKeysConfirmOncePerQuestionTheMouseAsOftenAsClicked) {
-    Click(w().Button2);
+    Click(w().parts().Button2);
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -284,7 +286,7 @@ TEST_F(HostKeysTest, ConfirmKeysConfirmOncePerQuestionTheMouseAsOftenAsClicked) 
                     {Qt::Key_Enter, Qt::KeypadModifier, 6},
                     {Qt::Key_PageDown, Qt::NoModifier, 8}};
     for (const auto& c : confirms) {
-        Click(w().SpeedButton1);
+        Click(w().parts().SpeedButton1);
         Click(w().cellButton(c.cell));
         Click(Answer(Team::Crosses, NumberedRight(1, c.cell)));
         Played();
@@ -293,21 +295,21 @@ TEST_F(HostKeysTest, ConfirmKeysConfirmOncePerQuestionTheMouseAsOftenAsClicked) 
         EXPECT_EQ(Played(), QStringList{"good.wav"}) << "key " << c.key;
         EXPECT_EQ(w().game().cell(c.cell), kCross) << "key " << c.key;
         // The mouse still judges again, here for the other side.
-        Click(w().SpeedButton2);
+        Click(w().parts().SpeedButton2);
         Played();
-        Click(w().Button9);
+        Click(w().parts().Button9);
         EXPECT_EQ(Played(), QStringList{"good.wav"});
         EXPECT_EQ(w().game().cell(c.cell), kNought);
     }
     // A side picture takes the question off the screen: the keys confirm nothing then.
-    Click(w().SpeedButton7);
-    Click(w().SpeedButton1);
+    Click(w().parts().SpeedButton7);
+    Click(w().parts().SpeedButton1);
     Played();
     Key(Qt::Key_Return);
     EXPECT_EQ(Played(), QStringList{});
     EXPECT_EQ(w().game().cell(5), kEmptyCell);
     // Nor straight after a round starts, with the last round's cell still current.
-    Click(w().Button3);
+    Click(w().parts().Button3);
     Played();
     Key(Qt::Key_PageDown);
     EXPECT_EQ(Played(), QStringList{});
@@ -315,23 +317,23 @@ TEST_F(HostKeysTest, ConfirmKeysConfirmOncePerQuestionTheMouseAsOftenAsClicked) 
 }
 
 TEST_F(HostKeysTest, TakingBackShowsTheBoardAsTheConfirmationFoundIt) {
-    Click(w().Button2);
+    Click(w().parts().Button2);
     MouseTurn(Team::Crosses, 5, false);
     ASSERT_EQ(CellPictureColor(5), test::kZeroColor);
     // The host moves on before noticing: the other side, another cell.
-    Click(w().SpeedButton2);
-    Click(w().SpeedButton11);
+    Click(w().parts().SpeedButton2);
+    Click(w().parts().SpeedButton11);
     Played();
     Key(Qt::Key_Backspace);
     EXPECT_EQ(Played(), QStringList{"click.wav"});
     EXPECT_EQ(w().game().cell(5), kEmptyCell);
     EXPECT_EQ(w().cellButton(5)->text(), "Д");
     EXPECT_EQ(CellPictureColor(5), test::kEmptyColor);
-    EXPECT_EQ(w().lblHod->text(), "Ход крестиков");
+    EXPECT_EQ(w().parts().lblHod->text(), "Ход крестиков");
     EXPECT_EQ(w().game().Side(), Team::Crosses);
-    EXPECT_EQ(w().lblQuestion->text(), "Q5");
-    EXPECT_EQ(w().lblcrossA->text(), "A5");
-    EXPECT_EQ(w().lblZeroA->text(), "");
+    EXPECT_EQ(w().parts().lblQuestion->text(), "Q5");
+    EXPECT_EQ(w().parts().lblcrossA->text(), "A5");
+    EXPECT_EQ(w().parts().lblZeroA->text(), "");
     EXPECT_EQ(Bold(Team::Crosses), OtherAnswer(NumberedRight(1, 5)));
     // The host answers again and confirms with the key.
     Key(Qt::Key_C);
@@ -340,22 +342,22 @@ TEST_F(HostKeysTest, TakingBackShowsTheBoardAsTheConfirmationFoundIt) {
     EXPECT_EQ(Played(), QStringList{"good.wav"});
 
     // A confirmation made twice is taken back to the first mark, then to none.
-    Click(w().SpeedButton2);
-    Click(w().Button9);
+    Click(w().parts().SpeedButton2);
+    Click(w().parts().Button9);
     ASSERT_EQ(CellPictureColor(5), test::kZeroColor);
-    RightClick(w().SpeedButton7);
+    RightClick(w().parts().SpeedButton7);
     EXPECT_EQ(w().game().cell(5), kCross);
     EXPECT_EQ(CellPictureColor(5), test::kCrossColor);
     EXPECT_EQ(w().cellButton(5)->text(), "");
-    EXPECT_EQ(w().lblHod->text(), "Ход ноликов");
-    RightClick(w().SpeedButton7);
+    EXPECT_EQ(w().parts().lblHod->text(), "Ход ноликов");
+    RightClick(w().parts().SpeedButton7);
     EXPECT_EQ(w().game().cell(5), kEmptyCell);
-    EXPECT_EQ(w().lblHod->text(), "Ход крестиков");
+    EXPECT_EQ(w().parts().lblHod->text(), "Ход крестиков");
     EXPECT_TRUE(test::ShownErrors().isEmpty());
 }
 
 TEST_F(HostKeysTest, TakingBackStopsAtTheRoundsStartAndNeverAtAnotherCell) {
-    Click(w().Button2);
+    Click(w().parts().Button2);
     MouseTurn(Team::Crosses, 1, true);
     MouseTurn(Team::Noughts, 2, true);
     Played();
@@ -363,36 +365,36 @@ TEST_F(HostKeysTest, TakingBackStopsAtTheRoundsStartAndNeverAtAnotherCell) {
     for (int n : {1, 3, 9})
         RightClick(w().cellButton(n));
     // Nor do the other pictures and the buttons.
-    RightClick(w().SpeedButton1);
-    RightClick(w().Button9);
+    RightClick(w().parts().SpeedButton1);
+    RightClick(w().parts().Button9);
     EXPECT_EQ(w().game().cell(2), kNought);
     EXPECT_EQ(Played(), QStringList{});
 
-    RightClick(w().SpeedButton4);
-    RightClick(w().SpeedButton3);
+    RightClick(w().parts().SpeedButton4);
+    RightClick(w().parts().SpeedButton3);
     EXPECT_EQ(Played(), (QStringList{"click.wav", "click.wav"}));
     Key(Qt::Key_Backspace);
     Key(Qt::Key_PageUp);
-    RightClick(w().SpeedButton3);
+    RightClick(w().parts().SpeedButton3);
     EXPECT_EQ(Played(), QStringList{}) << "a take-back past the round's start";
 
     // Never into the round before, and never bringing back its button.
     MouseTurn(Team::Crosses, 4, true);
-    Click(w().Button3);
+    Click(w().parts().Button3);
     Played();
     Key(Qt::Key_Backspace);
-    RightClick(w().SpeedButton6);
+    RightClick(w().parts().SpeedButton6);
     EXPECT_EQ(Played(), QStringList{});
     EXPECT_EQ(w().game().cell(4), kEmptyCell);
     EXPECT_EQ(CellPictureColor(4), test::kEmptyColor);
-    EXPECT_FALSE(w().Button2->isEnabled());
-    EXPECT_FALSE(w().Button3->isEnabled());
-    EXPECT_EQ(w().lbl->text(), "Турнир-клеточка: второй гейм");
+    EXPECT_FALSE(w().parts().Button2->isEnabled());
+    EXPECT_FALSE(w().parts().Button3->isEnabled());
+    EXPECT_EQ(w().parts().lbl->text(), "Турнир-клеточка: второй гейм");
     EXPECT_EQ(w().game().roundQuestion(1).question.view(), "Q10");
 }
 
 TEST_F(HostKeysTest, TakingBackALineAndAMarkWhosePictureFailed) {
-    Click(w().Button2);
+    Click(w().parts().Button2);
     for (int n : {3, 5})
         MouseTurn(Team::Noughts, n, true);
     MouseTurn(Team::Noughts, 7, true);
@@ -419,12 +421,13 @@ TEST_F(HostKeysTest, TakingBackALineAndAMarkWhosePictureFailed) {
     EXPECT_EQ(w().game().cell(7), kEmptyCell);
     EXPECT_EQ(w().cellButton(7)->text(), "Ж");
     EXPECT_EQ(CellPictureColor(7), test::kZeroColor);
-    EXPECT_EQ(w().lblQuestion->text(), "Q7");
+    EXPECT_EQ(w().parts().lblQuestion->text(), "Q7");
 }
 
 TEST_F(HostKeysTest, KeysReachTheGameWhicheverButtonHasTheFocusAndLeaveItThere) {
-    const QList<QPushButton*> buttons = {w().Button2, w().Button3, w().Button4, w().Button5,
-                                         w().Button6, w().Button7, w().Button8, w().Button9};
+    const QList<QPushButton*> buttons = {
+        w().parts().Button2, w().parts().Button3, w().parts().Button4, w().parts().Button5,
+        w().parts().Button6, w().parts().Button7, w().parts().Button8, w().parts().Button9};
     for (QPushButton* focus : buttons) {
         focus->setFocus();
         Played();
@@ -448,16 +451,16 @@ TEST_F(HostKeysTest, KeysReachTheGameWhicheverButtonHasTheFocusAndLeaveItThere) 
     EXPECT_EQ(w().game().Side(), Team::Crosses);
 
     // Tab and Space work as they did.
-    w().Button3->setFocus();
+    w().parts().Button3->setFocus();
     Key(Qt::Key_Tab);
     EXPECT_EQ(Focused(), "Button4");
     Key(Qt::Key_Space);
-    EXPECT_FALSE(w().Button4->isEnabled());
-    EXPECT_EQ(w().lbl->text(), "Турнир-клеточка: третий гейм");
+    EXPECT_FALSE(w().parts().Button4->isEnabled());
+    EXPECT_EQ(w().parts().lbl->text(), "Турнир-клеточка: третий гейм");
 }
 
 TEST_F(HostKeysTest, AHeldKeyActsOnce) {
-    Click(w().Button2);
+    Click(w().parts().Button2);
     Played();
     Hold(Qt::Key_Left, 5);
     Hold(Qt::Key_5, 5, Qt::KeypadModifier);
@@ -476,9 +479,9 @@ TEST_F(HostKeysTest, AHeldKeyActsOnce) {
 }
 
 TEST_F(HostKeysTest, BlankScreenHidesTheGameAndOnlyItsKeysBringItBack) {
-    Click(w().Button2);
+    Click(w().parts().Button2);
     MouseTurn(Team::Crosses, 5, true);
-    w().Button4->setFocus();
+    w().parts().Button4->setFocus();
     Played();
     const QStringList before = Screen();
     Key(Qt::Key_Period);
@@ -503,7 +506,7 @@ TEST_F(HostKeysTest, BlankScreenHidesTheGameAndOnlyItsKeysBringItBack) {
         {"Esc", [this] { Key(Qt::Key_Escape); }},
         {"Ю (. key)", [this] { Type(kCyrYu); }},
         {"И (B key)", [this] { Type(kCyrI); }},
-        {"a click", [this] { ClickWhatCovers(w().SpeedButton3); }},
+        {"a click", [this] { ClickWhatCovers(w().parts().SpeedButton3); }},
     };
     for (const auto& end : ends) {
         if (!w().blanked())
@@ -516,7 +519,7 @@ TEST_F(HostKeysTest, BlankScreenHidesTheGameAndOnlyItsKeysBringItBack) {
     EXPECT_EQ(w().game().cell(1), kEmptyCell) << "the click on the black reached the board";
 
     // While a question waits, B is its answer and "." still blanks.
-    Click(w().SpeedButton3);
+    Click(w().parts().SpeedButton3);
     Key(Qt::Key_B);
     EXPECT_FALSE(w().blanked());
     EXPECT_EQ(w().game().ChosenAnswer(), 2);
@@ -525,9 +528,9 @@ TEST_F(HostKeysTest, BlankScreenHidesTheGameAndOnlyItsKeysBringItBack) {
 }
 
 TEST_F(HostKeysTest, ClickersStartAndEndKeysNeverDisturbTheGame) {
-    Click(w().Button2);
+    Click(w().parts().Button2);
     MouseTurn(Team::Noughts, 9, true);
-    w().Button9->setFocus();
+    w().parts().Button9->setFocus();
     Played();
     const QStringList before = Screen();
     for (Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
@@ -536,7 +539,7 @@ TEST_F(HostKeysTest, ClickersStartAndEndKeysNeverDisturbTheGame) {
     }
     EXPECT_EQ(Screen(), before);
     EXPECT_TRUE(w().isVisible());
-    EXPECT_FALSE(w().TimerStop->isActive());
+    EXPECT_FALSE(w().parts().TimerStop->isActive());
     EXPECT_EQ(w().opacity(), 255);
     EXPECT_EQ(terminations, 0);
 }
@@ -546,7 +549,7 @@ TEST_F(HostKeysTest, AKeyWhoseCueFailsShowsTheErrorOnce) {
     Key(Qt::Key_Left);
     EXPECT_EQ(test::ShownErrors().size(), 1);
     EXPECT_EQ(w().game().Side(), Team::Crosses);
-    EXPECT_EQ(w().lblHod->text(), "");
+    EXPECT_EQ(w().parts().lblHod->text(), "");
 }
 
 }  // namespace

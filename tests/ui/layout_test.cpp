@@ -108,25 +108,25 @@ TEST_F(WindowTest, LabelsMatchTheLayout) {
         EXPECT_EQ(label->text(), QString::fromUtf8(e.text)) << e.name;
         EXPECT_EQ(label->isTransparent(), QString(e.name) == "lblQuestion") << e.name;
     }
-    EXPECT_EQ(Window().Label6->y() + 8, Window().Label3->y());
+    EXPECT_EQ(Window().parts().Label6->y() + 8, Window().parts().Label3->y());
 }
 
 TEST_F(WindowTest, BandsAreSolidAndStretchOverTheWidth) {
     TfrmMAin& w = Window();
-    EXPECT_EQ(w.lbl->geometry(), QRect(0, 0, 1138, 49));
-    EXPECT_EQ(w.lbl->text(), "Турнир-клеточка");
-    EXPECT_EQ(w.lbl->font().pixelSize(), 40);
-    EXPECT_EQ(w.lbl->textColor().rgb(), colors::clGradientActiveCaption);
-    EXPECT_EQ(w.lbl->backgroundColor().rgb(), colors::clBtnText);
-    EXPECT_EQ(w.lblHod->backgroundColor().rgb(), colors::clBlack);
-    EXPECT_EQ(w.lblHod->textColor().rgb(), colors::clLime);
-    EXPECT_EQ(w.lblHod->geometry(), QRect(0, 48, 1025, 41));
+    EXPECT_EQ(w.parts().lbl->geometry(), QRect(0, 0, 1138, 49));
+    EXPECT_EQ(w.parts().lbl->text(), "Турнир-клеточка");
+    EXPECT_EQ(w.parts().lbl->font().pixelSize(), 40);
+    EXPECT_EQ(w.parts().lbl->textColor().rgb(), colors::clGradientActiveCaption);
+    EXPECT_EQ(w.parts().lbl->backgroundColor().rgb(), colors::clBtnText);
+    EXPECT_EQ(w.parts().lblHod->backgroundColor().rgb(), colors::clBlack);
+    EXPECT_EQ(w.parts().lblHod->textColor().rgb(), colors::clLime);
+    EXPECT_EQ(w.parts().lblHod->geometry(), QRect(0, 48, 1025, 41));
 
     w.resize(1400, 900);
     const QImage screen = w.grab().toImage();
     // The repaint widened the turn band to the title band, and both are filled though empty.
-    EXPECT_EQ(w.lbl->width(), w.surface()->width());
-    EXPECT_EQ(w.lblHod->width(), w.lbl->width());
+    EXPECT_EQ(w.parts().lbl->width(), w.surface()->width());
+    EXPECT_EQ(w.parts().lblHod->width(), w.parts().lbl->width());
     EXPECT_EQ(screen.pixelColor(1390, 5).rgb(), colors::clBtnText);
     EXPECT_EQ(screen.pixelColor(1390, 80).rgb(), colors::clBlack);
 }
@@ -142,23 +142,23 @@ TEST_F(WindowTest, FirstFrameNeedsOnePaint) {
         }
     } count;
     TfrmMAin& w = Window();
-    w.lblHod->installEventFilter(&count);
-    w.ShowMaximised();
+    w.parts().lblHod->installEventFilter(&count);
+    w.showOnPrimaryScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     for (int i = 0; i < 5; ++i) {
         QApplication::sendPostedEvents();
         QApplication::processEvents();
     }
     EXPECT_EQ(count.paints, 1);
-    EXPECT_EQ(w.lblHod->width(), w.lbl->width());
-    EXPECT_EQ(w.lbl->width(), w.surface()->width());
+    EXPECT_EQ(w.parts().lblHod->width(), w.parts().lbl->width());
+    EXPECT_EQ(w.parts().lbl->width(), w.surface()->width());
 }
 
 TEST_F(WindowTest, SoundGetsReadyOnceTheFirstFrameIsUp) {
     TfrmMAin& w = Window();
     QApplication::processEvents();
     EXPECT_EQ(sound->prepared, 0);
-    w.ShowMaximised();
+    w.showOnPrimaryScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QApplication::processEvents();
     EXPECT_EQ(sound->prepared, 1);
@@ -192,7 +192,8 @@ TEST_F(WindowTest, PictureButtonsAndBoardMatchTheLayout) {
         EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << e.name;
         EXPECT_EQ(button->text(), QString::fromUtf8(e.text)) << e.name;
         if (e.pixelHeight != 0) {
-            EXPECT_EQ(button->parentWidget(), static_cast<QWidget*>(Window().Panel1)) << e.name;
+            EXPECT_EQ(button->parentWidget(), static_cast<QWidget*>(Window().parts().Panel1))
+                << e.name;
             EXPECT_TRUE(button->picture().isNull()) << e.name;
             ExpectFont(button->font(), e);
             EXPECT_EQ(button->palette().color(QPalette::ButtonText).rgb(), e.color) << e.name;
@@ -203,11 +204,11 @@ TEST_F(WindowTest, PictureButtonsAndBoardMatchTheLayout) {
             EXPECT_LT(button->picture().width(), e.geometry.width()) << e.name;
         }
     }
-    EXPECT_EQ(Window().Panel1->geometry(), QRect(328, 224, 369, 369));
-    EXPECT_EQ(Window().SpeedButton1->picture().size(), QSize(58, 57));
-    EXPECT_EQ(Window().SpeedButton2->picture().size(), QSize(55, 59));
-    EXPECT_EQ(Window().SpeedButton12->picture().size(), QSize(53, 51));
-    EXPECT_EQ(Window().SpeedButton13->picture().size(), QSize(51, 54));
+    EXPECT_EQ(Window().parts().Panel1->geometry(), QRect(328, 224, 369, 369));
+    EXPECT_EQ(Window().parts().SpeedButton1->picture().size(), QSize(58, 57));
+    EXPECT_EQ(Window().parts().SpeedButton2->picture().size(), QSize(55, 59));
+    EXPECT_EQ(Window().parts().SpeedButton12->picture().size(), QSize(53, 51));
+    EXPECT_EQ(Window().parts().SpeedButton13->picture().size(), QSize(51, 54));
 }
 
 TEST_F(WindowTest, WindowIsBorderlessWithTitleIconAndStoppedTimer) {
@@ -217,8 +218,8 @@ TEST_F(WindowTest, WindowIsBorderlessWithTitleIconAndStoppedTimer) {
     EXPECT_FALSE(w.windowIcon().isNull());
     EXPECT_EQ(w.windowIcon().availableSizes().value(0), QSize(32, 32));
     EXPECT_EQ(w.opacity(), 255);
-    EXPECT_EQ(w.TimerStop->interval(), 100);
-    EXPECT_FALSE(w.TimerStop->isActive());
+    EXPECT_EQ(w.parts().TimerStop->interval(), 100);
+    EXPECT_FALSE(w.parts().TimerStop->isActive());
     EXPECT_EQ(w.surface()->palette().color(QPalette::Window).rgb(), colors::clBtnFace);
     EXPECT_EQ(QApplication::style()->name(), "windows");
 }
@@ -238,8 +239,8 @@ TEST_F(WindowTest, SmallWindowScrollsLargeOneDoesNot) {
     EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
     EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
     // Every component but the bands stays at its place at the top left.
-    EXPECT_EQ(w.Button9->geometry(), QRect(8, 600, 1001, 73));
-    EXPECT_EQ(w.lbl->width(), 1280);
+    EXPECT_EQ(w.parts().Button9->geometry(), QRect(8, 600, 1001, 73));
+    EXPECT_EQ(w.parts().lbl->width(), 1280);
 }
 
 }  // namespace

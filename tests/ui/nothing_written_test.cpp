@@ -50,17 +50,19 @@ class NothingWrittenTest : public test::WindowTest {
         test::WriteFile(dir / "other.qb", test::BankBytes(test::NumberedRecords('O')));
     }
     Label* Answer(Team team, int i) {
-        Label* crosses[] = {window->lblcrossA, window->lblcrossB, window->lblcrossC};
-        Label* noughts[] = {window->lblZeroA, window->lblZeroB, window->lblZeroC};
+        Label* crosses[] = {window->parts().lblcrossA, window->parts().lblcrossB,
+                            window->parts().lblcrossC};
+        Label* noughts[] = {window->parts().lblZeroA, window->parts().lblZeroB,
+                            window->parts().lblZeroC};
         return (team == Team::Crosses ? crosses : noughts)[i - 1];
     }
     // Both banks are numbered.
     void Turn(Team team, int round, int cell, bool right) {
         const int answer = test::NumberedRight(round, cell);
-        Click(team == Team::Crosses ? window->SpeedButton1 : window->SpeedButton2);
+        Click(team == Team::Crosses ? window->parts().SpeedButton1 : window->parts().SpeedButton2);
         Click(window->cellButton(cell));
         Click(Answer(team, right ? answer : test::OtherAnswer(answer)));
-        Click(window->Button9);
+        Click(window->parts().Button9);
     }
 };
 
@@ -81,7 +83,7 @@ TEST_F(NothingWrittenTest, AWholeGameLeavesEveryFileAsItWas) {
             dialog->answers = {QString(), QString::fromStdString((dir / "other.qb").string()),
                                QString::fromStdString((dir / "typo.qb").string())};
             for (int i = 0; i < 3; ++i)
-                Click(w.SpeedButton13);
+                Click(w.parts().SpeedButton13);
         }
     }
     EXPECT_EQ(w.bank().record(1).question.view(), "O1");
@@ -89,7 +91,7 @@ TEST_F(NothingWrittenTest, AWholeGameLeavesEveryFileAsItWas) {
     EXPECT_EQ(CellPictureColor(3), test::kCrossColor);
     EXPECT_EQ(CellPictureColor(9), test::kZeroColor);
     EXPECT_EQ(test::ShownErrors().size(), 1);  // the typed name that does not exist
-    Click(w.SpeedButton12);
+    Click(w.parts().SpeedButton12);
     for (int tick = 0; tick < 26; ++tick)
         Tick();
     EXPECT_EQ(terminations, 1);

@@ -182,5 +182,19 @@ TEST_F(WindowTest, StartWithoutClickSoundShowsTheErrorAndGoesOn) {
     EXPECT_EQ(w.windowTitle(), "Турнир-клеточка");
 }
 
+// Both of the window's start-up steps run and show their errors, in order,
+// before the window is made.
+TEST_F(WindowTest, StartWithoutClickSoundOrDefaultBankShowsBothAndMakesTheWindow) {
+    soundsMissing.insert("click.wav");
+    std::filesystem::remove(dir / "default.qb");
+    TfrmMAin& w = Window();
+    const QString caption = QApplication::applicationDisplayName();
+    EXPECT_EQ(test::ShownErrors(),
+              (QStringList{caption + "|" + test::CannotOpenMessage("click.wav"),
+                           caption + "|File not found."}));
+    EXPECT_EQ(w.game().cell(1), kEmptyCell);
+    EXPECT_EQ(w.game().TitleText(), "Турнир-клеточка");
+}
+
 }  // namespace
 }  // namespace kletochka

@@ -170,8 +170,10 @@ QColor RandomSessionTest::ColorOf(const QString& picture) const {
 }
 
 Label* RandomSessionTest::AnswerLabel(Team team, int i) const {
-    Label* const crosses[] = {window->lblcrossA, window->lblcrossB, window->lblcrossC};
-    Label* const noughts[] = {window->lblZeroA, window->lblZeroB, window->lblZeroC};
+    Label* const crosses[] = {window->parts().lblcrossA, window->parts().lblcrossB,
+                              window->parts().lblcrossC};
+    Label* const noughts[] = {window->parts().lblZeroA, window->parts().lblZeroB,
+                              window->parts().lblZeroC};
     return (team == Team::Crosses ? crosses : noughts)[i - 1];
 }
 
@@ -212,7 +214,7 @@ void RandomSessionTest::Step() {
         }
         case Action::Side: {
             const Team side = Chance(0.5) ? Team::Crosses : Team::Noughts;
-            target = side == Team::Crosses ? w().SpeedButton1 : w().SpeedButton2;
+            target = side == Team::Crosses ? w().parts().SpeedButton1 : w().parts().SpeedButton2;
             error = CueError("click.wav");
             if (error) {
                 if (m_answersOf && *m_answersOf != side)
@@ -246,7 +248,7 @@ void RandomSessionTest::Step() {
             break;
         }
         case Action::Confirm: {
-            target = w().Button9;
+            target = w().parts().Button9;
             const int cell = game.CurrentCell();
             if (cell == 0)
                 break;
@@ -276,13 +278,13 @@ void RandomSessionTest::Step() {
             break;
         }
         case Action::Stop:
-            target = w().SpeedButton12;
+            target = w().parts().SpeedButton12;
             error = CueError("click.wav");
             if (!error)
                 m_fading = true;
             break;
         case Action::Open: {
-            target = w().SpeedButton13;
+            target = w().parts().SpeedButton13;
             error = CueError("click.wav");
             const int answer = Pick(5);
             static const char* const kAnswers[] = {"", "other.qb", "default.qb", "typo.qb",
@@ -366,7 +368,7 @@ void RandomSessionTest::CheckInvariants() {
         }
         ASSERT_LE(bold, 1);
     }
-    ASSERT_EQ(w().TimerStop->isActive(), m_fading);
+    ASSERT_EQ(w().parts().TimerStop->isActive(), m_fading);
     ASSERT_EQ(w().opacity(), m_opacity);
     ASSERT_EQ(terminations, 0);
 }

@@ -73,7 +73,7 @@ void WindowTest::Click(QWidget* widget) {
 }
 
 void WindowTest::Tick() {
-    QTimer* timer = Window().TimerStop;
+    QTimer* timer = Window().parts().TimerStop;
     ASSERT_TRUE(timer->isActive()) << "a tick of a stopped timer";
     QTimerEvent tick(timer->timerId());
     QCoreApplication::sendEvent(timer, &tick);

@@ -33,7 +33,7 @@ class InOutError : public Error {
     // The error for a system call that failed with errno err: the code above
     // that names the failure, else "I/O error N" with the system's number N,
     // even where N is also one of the codes above (EIO is 5, EINTR 4).
-    static InOutError FromErrno(int err);
+    static InOutError fromErrno(int err);
 
     // "File not found" for 2, …, "I/O error %d" for a code without a text of its own.
     static std::string messageFor(int code);

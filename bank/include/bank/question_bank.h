@@ -28,7 +28,6 @@ class QuestionBank {
     const QuestionRecord& record(int i) const {
         return m_records.at(static_cast<std::size_t>(i - 1));
     }
-    QuestionRecord& record(int i) { return m_records.at(static_cast<std::size_t>(i - 1)); }
     // The nine questions of round 1 <= k <= 7, for cells 1..9.
     std::span<const QuestionRecord, kCellsPerRound> round(int k) const;
 

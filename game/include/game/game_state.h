@@ -53,14 +53,13 @@ class GameState {
     int CurrentCell() const { return m_currentCell; }
     int ChosenAnswer() const { return m_chosenAnswer; }
     bool AnswerOpen() const { return m_answerOpen; }
-    const RoundQuestions& GameRound() const { return m_gameRound; }
     // The question of cell 1 <= n <= 9 in the round being played.
     const QuestionRecord& roundQuestion(int n) const {
         return m_gameRound.at(static_cast<std::size_t>(n - 1));
     }
     const std::string& TitleText() const { return m_titleText; }  // UTF-8
     // The cell the last placement that can be taken back filled; 0 when there is none.
-    int LastPlacedCell() const { return m_history.empty() ? 0 : m_history.back().placed.cell; }
+    int lastPlacedCell() const { return m_history.empty() ? 0 : m_history.back().placed.cell; }
 
     // Loads the default bank, empties the board and sets the title. The board
     // and title are set even when the load fails; the load's error is then rethrown.
@@ -95,13 +94,13 @@ class GameState {
     // what it held before, and Side, CurrentCell, ChosenAnswer and AnswerOpen are
     // as ConfirmJudge found them. Returns the cell and what it holds now; nullopt,
     // with no change, when nothing is left to take back.
-    std::optional<Placement> UndoConfirm();
+    std::optional<Placement> undoConfirm();
 
     // True when some row, column or diagonal holds three equal marks.
     bool CheckLines() const;
 
   private:
-    static constexpr BoardCells EmptyBoard() {
+    static constexpr BoardCells emptyBoard() {
         BoardCells board{};
         board.fill(kEmptyCell);
         return board;
@@ -116,12 +115,12 @@ class GameState {
         bool answerOpen;
     };
 
-    BoardCells m_board = EmptyBoard();
+    BoardCells m_board = emptyBoard();
     Team m_side = Team::Noughts;
     int m_currentCell = 0;
     int m_chosenAnswer = 0;
     bool m_answerOpen = false;
-    RoundQuestions m_gameRound{};
+    RoundQuestions m_gameRound{};  // a copy: a bank opened mid-round waits for the next
     std::string m_titleText;
     bool m_openBeforeJudge = false;       // AnswerOpen as the last ConfirmJudge found it
     std::vector<Confirmation> m_history;  // the placements on this board, oldest first

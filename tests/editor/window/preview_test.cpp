@@ -26,7 +26,8 @@ class PreviewMatchesGame : public test::WindowTest,
     // The game's label for the question or the crosses' answer of the same letter.
     Label* GameLabel(Field field) {
         TfrmMAin& w = Window();
-        const std::array<Label*, 4> labels = {w.lblQuestion, w.lblcrossA, w.lblcrossB, w.lblcrossC};
+        const std::array<Label*, 4> labels = {w.parts().lblQuestion, w.parts().lblcrossA,
+                                              w.parts().lblcrossB, w.parts().lblcrossC};
         return labels.at(static_cast<std::size_t>(field));
     }
 };

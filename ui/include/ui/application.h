@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <exception>
 #include <functional>
+#include <vector>
 
 namespace kletochka {
 
@@ -14,7 +15,8 @@ QString ErrorBoxText(const QString& message);
 
 // The application: classic look, the title from the executable's name, and
 // the one place where an error that a handler lets through becomes a message
-// box, after which the program goes on.
+// box: its event dispatch, once the event that ran the handler is delivered.
+// The program then goes on.
 class Application : public QApplication {
     Q_OBJECT
   public:
@@ -25,8 +27,16 @@ class Application : public QApplication {
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    static void ReportError(const std::exception& error);
+    // Takes the error of a handler that ran for an event, to show once that event
+    // is delivered: Qt's widget code is built without exceptions, so a handler's
+    // error is caught before it gets there. Outside any event's delivery (or
+    // without an Application) nothing would show it, so it is thrown on.
+    static void handlerFailed(std::exception_ptr error);
     static void setErrorPresenter(ErrorPresenter presenter);
+
+  private:
+    int m_delivering = 0;                      // events being delivered, nested
+    std::vector<std::exception_ptr> m_failed;  // not shown yet, in the order they came
 };
 
 }  // namespace kletochka
