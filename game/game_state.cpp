@@ -24,6 +24,7 @@ void GameState::InitGame(QuestionBank& bank, const std::filesystem::path& bankPa
 
 void GameState::ResetBoard() {
     m_board.fill(kEmptyCell);
+    m_history.clear();
 }
 
 void GameState::StartRound(const QuestionBank& bank, int k, const std::function<void()>& between) {
@@ -65,6 +66,7 @@ std::optional<bool> GameState::ConfirmJudge() {
     if (m_currentCell == 0) {
         return std::nullopt;
     }
+    m_openBeforeJudge = m_answerOpen;
     m_answerOpen = false;
     // Neither the cell's state nor when the answer was chosen matters: the host decides.
     return m_chosenAnswer == roundQuestion(m_currentCell).correct();
@@ -76,8 +78,25 @@ std::optional<Placement> GameState::ConfirmMark(bool right) {
     }
     const Team owner = right ? m_side : (m_side == Team::Crosses ? Team::Noughts : Team::Crosses);
     const CellOwner mark = MarkOf(owner);
-    m_board.at(static_cast<std::size_t>(m_currentCell - 1)) = mark;
+    CellOwner& target = m_board.at(static_cast<std::size_t>(m_currentCell - 1));
+    m_history.push_back({{m_currentCell, mark}, target, m_side, m_chosenAnswer, m_openBeforeJudge});
+    target = mark;
     return Placement{m_currentCell, mark};
+}
+
+std::optional<Placement> GameState::undoConfirm() {
+    if (m_history.empty()) {
+        return std::nullopt;
+    }
+    const Confirmation last = m_history.back();
+    m_history.pop_back();
+    const int n = last.placed.cell;
+    m_board.at(static_cast<std::size_t>(n - 1)) = last.before;
+    m_side = last.side;
+    m_currentCell = n;
+    m_chosenAnswer = last.chosenAnswer;
+    m_answerOpen = last.answerOpen;
+    return Placement{n, last.before};
 }
 
 bool GameState::CheckLines() const {

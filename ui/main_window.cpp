@@ -7,11 +7,13 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
 #include "sound/cue_player.h"
 #include "ui/application.h"
+#include "ui/host_keys.h"
 #include "ui/paths.h"
 #include "ui/question_file_dialog.h"
 #include "widgets/display_text.h"
@@ -22,6 +24,23 @@
 namespace kletochka {
 
 namespace {
+
+using Handler = void (TfrmMAin::*)();
+
+constexpr Handler kCellClicks[GameState::kCells] = {
+    &TfrmMAin::SpeedButton3Click, &TfrmMAin::SpeedButton4Click,  &TfrmMAin::SpeedButton5Click,
+    &TfrmMAin::SpeedButton6Click, &TfrmMAin::SpeedButton7Click,  &TfrmMAin::SpeedButton8Click,
+    &TfrmMAin::SpeedButton9Click, &TfrmMAin::SpeedButton10Click, &TfrmMAin::SpeedButton11Click};
+
+// Answers 1..3 of the crosses and of the noughts.
+constexpr Handler kCrossAnswerClicks[3] = {&TfrmMAin::lblcrossAClick, &TfrmMAin::lblcrossBClick,
+                                           &TfrmMAin::lblcrossCClick};
+constexpr Handler kZeroAnswerClicks[3] = {&TfrmMAin::lblZeroAClick, &TfrmMAin::lblZeroBClick,
+                                          &TfrmMAin::lblZeroCClick};
+
+QString MarkPicture(CellOwner mark) {
+    return mark == kCross ? QStringLiteral("cross.bmp") : QStringLiteral("zero.bmp");
+}
 
 QEvent::Type CreatedEvent() {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -38,6 +57,8 @@ TfrmMAin::TfrmMAin(WindowPlatform platform, QWidget* parent)
     // the error box as every handler's do, and the window is still made.
     QEvent created(CreatedEvent());
     QCoreApplication::sendEvent(this, &created);
+    // The window owns the catcher, so it stops catching when the window goes.
+    new KeyCatcher(this, [this](const QKeyEvent& key) { return hostKeyPress(key); });
 }
 
 TfrmMAin::~TfrmMAin() = default;
@@ -76,6 +97,11 @@ void TfrmMAin::connectHandlers() {
         connect(label, &Label::clicked, this, [this, handler = handler] { run(handler); });
     }
     connect(TimerStop, &QTimer::timeout, this, [this] { run(&TfrmMAin::TimerStopTimer); });
+    for (int n = 1; n <= GameState::kCells; ++n) {
+        connect(cellButton(n), &PictureButton::rightClicked, this,
+                [this, n] { cellRightClick(n); });
+    }
+    connect(m_blank, &Label::clicked, this, [this] { setBlank(false); });
 }
 
 void TfrmMAin::run(void (TfrmMAin::*handler)()) {
@@ -139,6 +165,7 @@ void TfrmMAin::clearAnswers() {
         }
     }
     lblQuestion->setText({});
+    m_questionShown = false;
 }
 
 void TfrmMAin::FormCreate() {
@@ -194,21 +221,25 @@ void TfrmMAin::sideClick(Team side) {
 }
 
 void TfrmMAin::cellClick(int n) {
-    const QuestionRecord* question = m_game.ChooseCell(n, [this] { click(); });
-    if (!question) {
-        return;
+    if (m_game.ChooseCell(n, [this] { click(); })) {
+        showQuestion(n);
     }
+}
+
+void TfrmMAin::showQuestion(int n) {
+    const QuestionRecord& question = m_game.roundQuestion(n);
     for (Team team : {Team::Crosses, Team::Noughts}) {
         for (Label* label : answerLabels(team)) {
             label->setText({});
             label->setBold(false);
         }
     }
-    lblQuestion->setText(DisplayText(question->question));
+    lblQuestion->setText(DisplayText(question.question));
     const auto labels = answerLabels(m_game.Side());
     for (int i = 1; i <= 3; ++i) {
-        labels[static_cast<std::size_t>(i - 1)]->setText(DisplayText(question->answer(i)));
+        labels[static_cast<std::size_t>(i - 1)]->setText(DisplayText(question.answer(i)));
     }
+    m_questionShown = true;
 }
 
 void TfrmMAin::answerClick(Team team, int i) {
@@ -232,8 +263,7 @@ void TfrmMAin::Button9Click() {
     // A cell was judged, so there is one to mark.
     const Placement placed = *m_game.ConfirmMark(*right);
     cellButton(placed.cell)->setText({});
-    SetCellPicture(placed.cell, placed.mark == kCross ? QStringLiteral("cross.bmp")
-                                                      : QStringLiteral("zero.bmp"));
+    SetCellPicture(placed.cell, MarkPicture(placed.mark));
     if (m_game.CheckLines()) {
         PlayCue(QStringLiteral("tada.wav"));
     }
@@ -262,6 +292,112 @@ void TfrmMAin::SpeedButton13Click() {
     if (path) {
         LoadQuestionBank(m_bank, QFile::encodeName(*path).toStdString());
     }
+}
+
+// The screen as the confirmation found it: the turn band of the side that moved,
+// the cell's question with the judged answer bold, the cell as it was.
+void TfrmMAin::undoClick() {
+    if (m_game.lastPlacedCell() == 0) {
+        return;  // nothing to take back: no cue
+    }
+    click();
+    const Placement back = *m_game.undoConfirm();
+    const Team side = m_game.Side();
+    lblHod->setText(TurnText(side == Team::Crosses));
+    showQuestion(back.cell);
+    const int chosen = m_game.ChosenAnswer();
+    if (chosen >= 1 && chosen <= 3) {
+        answerLabels(side)[static_cast<std::size_t>(chosen - 1)]->setBold(true);
+    }
+    // The picture comes last: a missing file then leaves only the cell's old picture.
+    PictureButton* cell = cellButton(back.cell);
+    if (back.mark == kEmptyCell) {
+        cell->setText(CellCaption(back.cell));
+        SetCellPicture(back.cell, QStringLiteral("empty.bmp"));
+    } else {
+        cell->setText({});
+        SetCellPicture(back.cell, MarkPicture(back.mark));
+    }
+}
+
+void TfrmMAin::cellRightClick(int n) {
+    if (n == m_game.lastPlacedCell()) {
+        run(&TfrmMAin::undoClick);
+    }
+}
+
+bool TfrmMAin::blanked() const {
+    return !m_blank->isHidden();
+}
+
+void TfrmMAin::setBlank(bool blank) {
+    m_blank->setVisible(blank);
+}
+
+// Keys press what the mouse would. Whichever control has the focus, the host's
+// keys reach the game and the control never sees them.
+bool TfrmMAin::hostKeyPress(const QKeyEvent& key) {
+    const HostKey host = HostKeyOf(key.key(), key.modifiers());
+    if (blanked()) {
+        // In the dark only the keys that end it do anything.
+        const HostCommand c = host.command;
+        if (!key.isAutoRepeat() && (c == HostCommand::Blank || c == HostCommand::AnswerOrBlank ||
+                                    c == HostCommand::Unblank)) {
+            setBlank(false);
+        }
+        return true;
+    }
+    if (host.command == HostCommand::None) {
+        return false;
+    }
+    if (key.isAutoRepeat()) {
+        return true;  // a held key acts once
+    }
+    const auto answer = [this](int i) {
+        const Handler* clicks =
+            m_game.Side() == Team::Crosses ? kCrossAnswerClicks : kZeroAnswerClicks;
+        run(clicks[i - 1]);
+    };
+    switch (host.command) {
+        case HostCommand::Crosses:
+            run(&TfrmMAin::SpeedButton1Click);
+            break;
+        case HostCommand::Noughts:
+            run(&TfrmMAin::SpeedButton2Click);
+            break;
+        case HostCommand::Cell:
+            run(kCellClicks[host.number - 1]);
+            break;
+        case HostCommand::Answer:
+            if (answerAwaited()) {
+                answer(host.number);
+            }
+            break;
+        case HostCommand::AnswerOrBlank:
+            if (answerAwaited()) {
+                answer(host.number);
+            } else {
+                setBlank(true);
+            }
+            break;
+        case HostCommand::Confirm:
+            // Once per question shown: a second press before the next cell does nothing.
+            if (answerAwaited()) {
+                run(&TfrmMAin::Button9Click);
+            }
+            break;
+        case HostCommand::Undo:
+            run(&TfrmMAin::undoClick);
+            break;
+        case HostCommand::Blank:
+            setBlank(true);
+            break;
+        case HostCommand::None:
+        case HostCommand::Nothing:
+        case HostCommand::Unblank:
+            break;
+    }
+    return true;
 }
 
 }  // namespace kletochka

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Building the window's components, as the host sees them after start-up.
 #include <QEvent>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -9,7 +10,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "sound/cue_player.h"
 #include "ui/main_window.h"
@@ -103,9 +103,14 @@ void TfrmMAin::createComponents() {
     face.setColor(QPalette::Window, QColor(colors::clBtnFace));
     m_surface->setPalette(face);
     m_scroll->setWidget(m_surface);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_scroll);
+    layout->addWidget(m_scroll, 0, 0);
+    // The black screen lies over everything, hidden until the host asks for it.
+    m_blank =
+        MakeLabel(this, "blank", {}, {font(), colors::clBlack, Qt::AlignLeft, colors::clBlack});
+    layout->addWidget(m_blank, 0, 0);
+    m_blank->hide();
     QWidget* s = m_surface;
 
     lbl = MakeLabel(

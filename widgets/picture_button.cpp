@@ -4,7 +4,9 @@
 
 #include <qdrawutil.h>
 #include <QBitmap>
+#include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace kletochka {
 
@@ -30,6 +32,24 @@ QSize PictureButton::sizeHint() const {
     const QSize text = fontMetrics().size(Qt::TextSingleLine, this->text());
     return {m_picture.width() + kSpacing + text.width() + 8,
             qMax(m_picture.height(), text.height()) + 8};
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) {
+        QAbstractButton::mousePressEvent(event);
+        return;
+    }
+    m_rightPressed = true;
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) {
+        QAbstractButton::mouseReleaseEvent(event);
+        return;
+    }
+    if (std::exchange(m_rightPressed, false) && hitButton(event->position().toPoint())) {
+        emit rightClicked();
+    }
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {

@@ -293,5 +293,141 @@ TEST_F(GameStateTest, CellsThreeToNineAreCurrentBeforeTheClickOneAndTwoAfter) {
     EXPECT_FALSE(game.AnswerOpen());
 }
 
+// Taking confirmations back.
+
+TEST_F(GameStateTest, UndoTakesBackOnePlacementAtATimeToTheRoundsStart) {
+    Turn(Team::Crosses, 1, NumberedRight(1, 1));
+    Turn(Team::Noughts, 5, OtherAnswer(NumberedRight(1, 5)));
+    game.ChooseSide(Team::Crosses);  // the host moves on before noticing
+    game.ChooseCell(9);
+    ASSERT_EQ(game.lastPlacedCell(), 5);
+
+    const std::optional<Placement> second = game.undoConfirm();
+    ASSERT_TRUE(second.has_value());
+    EXPECT_EQ(second->cell, 5);
+    EXPECT_EQ(second->mark, kEmptyCell);
+    EXPECT_EQ(game.cell(5), kEmptyCell);
+    EXPECT_EQ(game.cell(1), kCross);
+    // The state the second confirmation found.
+    EXPECT_EQ(game.Side(), Team::Noughts);
+    EXPECT_EQ(game.CurrentCell(), 5);
+    EXPECT_EQ(game.ChosenAnswer(), OtherAnswer(NumberedRight(1, 5)));
+    EXPECT_TRUE(game.AnswerOpen());
+    EXPECT_EQ(game.lastPlacedCell(), 1);
+
+    // Confirming again judges the same cell afresh.
+    ASSERT_TRUE(game.ChooseAnswer(NumberedRight(1, 5)));
+    EXPECT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
+    game.ConfirmMark(true);
+    EXPECT_EQ(game.cell(5), kNought);
+    ASSERT_TRUE(game.undoConfirm().has_value());
+
+    const std::optional<Placement> first = game.undoConfirm();
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(first->cell, 1);
+    EXPECT_EQ(game.Side(), Team::Crosses);
+    EXPECT_EQ(game.ChosenAnswer(), NumberedRight(1, 1));
+    for (CellOwner c : game.Board())
+        EXPECT_EQ(c, kEmptyCell);
+    EXPECT_EQ(game.lastPlacedCell(), 0);
+
+    // Nothing left: no change at all.
+    game.ChooseSide(Team::Noughts);
+    game.ChooseCell(2);
+    EXPECT_EQ(game.undoConfirm(), std::nullopt);
+    EXPECT_EQ(game.Side(), Team::Noughts);
+    EXPECT_EQ(game.CurrentCell(), 2);
+    EXPECT_TRUE(game.AnswerOpen());
+}
+
+TEST_F(GameStateTest, UndoingASecondConfirmationOfACellGivesBackTheFirstMark) {
+    Turn(Team::Crosses, 4, NumberedRight(1, 4));
+    game.ChooseSide(Team::Noughts);
+    ASSERT_EQ(game.ConfirmJudge(), std::optional<bool>(true));  // answers already closed
+    game.ConfirmMark(true);
+    ASSERT_EQ(game.cell(4), kNought);
+
+    const std::optional<Placement> back = game.undoConfirm();
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->mark, kCross);
+    EXPECT_EQ(game.cell(4), kCross);
+    EXPECT_EQ(game.Side(), Team::Noughts);
+    EXPECT_FALSE(game.AnswerOpen()) << "the second confirmation found the answers closed";
+    EXPECT_EQ(game.lastPlacedCell(), 4);
+
+    EXPECT_EQ(game.undoConfirm().value().mark, kEmptyCell);
+    EXPECT_EQ(game.Side(), Team::Crosses);
+    EXPECT_TRUE(game.AnswerOpen());
+}
+
+TEST_F(GameStateTest, UndoBreaksTheLineTheConfirmationCompletedAndMendsOneItBroke) {
+    for (int n : {1, 2})
+        Turn(Team::Crosses, n, NumberedRight(1, n));
+    ASSERT_TRUE(Turn(Team::Crosses, 3, NumberedRight(1, 3)));
+    game.undoConfirm();
+    EXPECT_FALSE(game.CheckLines());
+    ASSERT_TRUE(Turn(Team::Crosses, 3, NumberedRight(1, 3)));
+    // Confirming the line's cell again for the noughts breaks it; taking that back mends it.
+    game.ChooseSide(Team::Noughts);
+    ASSERT_EQ(game.ConfirmJudge(), std::optional<bool>(true));
+    game.ConfirmMark(true);
+    ASSERT_FALSE(game.CheckLines());
+    game.undoConfirm();
+    EXPECT_TRUE(game.CheckLines());
+    EXPECT_EQ(game.cell(3), kCross);
+}
+
+// The window's cue fails between judging and marking: the answers are closed
+// but nothing was placed, so nothing of that confirmation is there to take back.
+TEST_F(GameStateTest, AJudgementThatWasNeverMarkedIsNoPlacement) {
+    Turn(Team::Crosses, 6, NumberedRight(1, 6));
+    game.ChooseSide(Team::Noughts);
+    game.ChooseCell(8);
+    game.ChooseAnswer(NumberedRight(1, 8));
+    ASSERT_TRUE(game.ConfirmJudge().has_value());
+    EXPECT_EQ(game.lastPlacedCell(), 6);
+    EXPECT_EQ(game.undoConfirm().value().cell, 6);
+    EXPECT_EQ(game.cell(8), kEmptyCell);
+    EXPECT_EQ(game.Side(), Team::Crosses);
+    // Marked but never line-tested (the picture failed): still a placement.
+    game.ChooseSide(Team::Noughts);
+    game.ChooseCell(8);
+    ASSERT_TRUE(game.ConfirmJudge().has_value());
+    game.ConfirmMark(false);
+    EXPECT_EQ(game.lastPlacedCell(), 8);
+    EXPECT_EQ(game.undoConfirm().value().cell, 8);
+    EXPECT_EQ(game.cell(8), kEmptyCell);
+}
+
+TEST_F(GameStateTest, UndoNeverReachesIntoAnEarlierRoundOrBoard) {
+    Turn(Team::Crosses, 5, NumberedRight(1, 5));
+    // Confirming with no cell chosen places nothing.
+    GameState fresh;
+    fresh.ConfirmJudge();
+    EXPECT_EQ(fresh.undoConfirm(), std::nullopt);
+
+    game.ChooseSide(Team::Noughts);
+    game.StartRound(bank, 2);
+    EXPECT_EQ(game.lastPlacedCell(), 0);
+    EXPECT_EQ(game.undoConfirm(), std::nullopt);
+    EXPECT_EQ(game.cell(5), kEmptyCell);
+    EXPECT_EQ(game.Side(), Team::Noughts);
+    EXPECT_EQ(game.roundQuestion(1).question.view(), "Q10");
+
+    // The first confirmation of the new round is the last one to take back.
+    Turn(Team::Noughts, 5, NumberedRight(2, 5));
+    ASSERT_TRUE(game.undoConfirm().has_value());
+    EXPECT_EQ(game.undoConfirm(), std::nullopt);
+    EXPECT_EQ(game.roundQuestion(1).question.view(), "Q10");
+
+    // A round start that fails before the board is emptied leaves the old round to play on.
+    Turn(Team::Crosses, 2, NumberedRight(2, 2));
+    EXPECT_THROW(game.StartRound(bank, 3, [] { throw std::runtime_error("no click"); }),
+                 std::runtime_error);
+    EXPECT_EQ(game.lastPlacedCell(), 2);
+    game.ResetBoard();
+    EXPECT_EQ(game.undoConfirm(), std::nullopt);
+}
+
 }  // namespace
 }  // namespace kletochka

@@ -160,5 +160,25 @@ TEST(PictureButtonClicks, SunkenWhileHeldClickOnlyOnReleaseInside) {
     EXPECT_FALSE(button.isDown());
 }
 
+TEST(PictureButtonClicks, RightClickIsReportedApartOnlyOnReleaseInside) {
+    PictureButton button;
+    button.resize(73, 73);
+    QSignalSpy clicks(&button, &PictureButton::clicked);
+    QSignalSpy rightClicks(&button, &PictureButton::rightClicked);
+    QTest::mouseClick(&button, Qt::RightButton, {}, {36, 36});
+    EXPECT_EQ(rightClicks.count(), 1);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_FALSE(button.isDown());
+
+    QTest::mousePress(&button, Qt::RightButton, {}, {36, 36});
+    QTest::mouseRelease(&button, Qt::RightButton, {}, {200, 200});
+    // A release without its press, as after a press on another widget.
+    QTest::mouseRelease(&button, Qt::RightButton, {}, {36, 36});
+    EXPECT_EQ(rightClicks.count(), 1);
+    QTest::mouseClick(&button, Qt::LeftButton, {}, {36, 36});
+    EXPECT_EQ(rightClicks.count(), 1);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
 }  // namespace
 }  // namespace kletochka

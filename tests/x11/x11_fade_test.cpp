@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exit fade of the real program as the X server sees it, under Xvfb.
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -18,50 +17,6 @@ namespace kletochka::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-struct XcbDisconnect {
-    void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
-};
-using Connection = std::unique_ptr<xcb_connection_t, XcbDisconnect>;
-
-xcb_atom_t Atom(xcb_connection_t* c, const std::string& name) {
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(
-            c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
-            nullptr),
-        &std::free);
-    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-}
-
-// The first 32-bit value of a window's CARDINAL property, if it has one.
-std::optional<std::uint32_t> Cardinal(xcb_connection_t* c, xcb_window_t window,
-                                      xcb_atom_t property) {
-    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, XCB_ATOM_CARDINAL, 0, 1),
-                               nullptr),
-        &std::free);
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) {
-        return std::nullopt;
-    }
-    return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-}
-
-// The next event within the time left, or null.
-std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> NextEvent(
-    xcb_connection_t* c, std::chrono::steady_clock::time_point end) {
-    for (;;) {
-        if (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
-            return {event, &std::free};
-        }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            end - std::chrono::steady_clock::now());
-        pollfd ready{xcb_get_file_descriptor(c), POLLIN, 0};
-        if (left.count() <= 0 || xcb_connection_has_error(c) ||
-            ::poll(&ready, 1, static_cast<int>(left.count())) <= 0) {
-            return {nullptr, &std::free};
-        }
-    }
-}
 
 // What the X server holds for opacity alpha of 0..255: the fraction alpha/255 of 0xFFFFFFFF.
 std::uint32_t XOpacity(std::uint32_t alpha) {
@@ -80,7 +35,6 @@ TEST(ExitFadeOnX, EveryTickReachesTheServerAndTheProgramEndsWell) {
     const std::uint32_t rootEvents = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &rootEvents);
     const xcb_atom_t opacityAtom = Atom(c, "_NET_WM_WINDOW_OPACITY");
-    const xcb_atom_t pidAtom = Atom(c, "_NET_WM_PID");
 
     // The program runs from its folder, as its launcher starts it; the test
     // needs no sound device and no session bus.
@@ -90,19 +44,10 @@ TEST(ExitFadeOnX, EveryTickReachesTheServerAndTheProgramEndsWell) {
                       KLETOCHKA_DIST_DIR);
     ASSERT_NE(game.pid(), 0);
 
-    // Its window, once it is on the screen.
-    auto end = std::chrono::steady_clock::now() + 30s;
-    xcb_window_t window = XCB_WINDOW_NONE;
-    while (window == XCB_WINDOW_NONE) {
-        auto event = NextEvent(c, end);
-        ASSERT_NE(event, nullptr) << "the game's window never appeared";
-        if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY) {
-            const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
-            if (Cardinal(c, map->window, pidAtom) == static_cast<std::uint32_t>(game.pid())) {
-                window = map->window;
-            }
-        }
-    }
+    const xcb_window_t window =
+        WaitForWindowOf(c, game.pid(), std::chrono::steady_clock::now() + 30s);
+    ASSERT_NE(window, static_cast<xcb_window_t>(XCB_WINDOW_NONE))
+        << "the game's window never appeared";
     const std::uint32_t windowEvents =
         XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &windowEvents);
@@ -125,7 +70,7 @@ TEST(ExitFadeOnX, EveryTickReachesTheServerAndTheProgramEndsWell) {
     // Each change of the property as the server tells it, until the window goes.
     std::vector<std::uint32_t> seen;
     bool gone = false;
-    end = std::chrono::steady_clock::now() + 30s;
+    const auto end = std::chrono::steady_clock::now() + 30s;
     while (!gone) {
         auto event = NextEvent(c, end);
         if (!event) {

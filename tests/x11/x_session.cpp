@@ -146,4 +146,57 @@ XvfbServer::XvfbServer(const std::string& screen) {
     m_display = ":" + number.substr(0, number.find('\n'));
 }
 
+xcb_atom_t Atom(xcb_connection_t* c, const std::string& name) {
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
+            nullptr),
+        &std::free);
+    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+}
+
+std::optional<std::uint32_t> Cardinal(xcb_connection_t* c, xcb_window_t window,
+                                      xcb_atom_t property) {
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, XCB_ATOM_CARDINAL, 0, 1),
+                               nullptr),
+        &std::free);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) {
+        return std::nullopt;
+    }
+    return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+}
+
+XcbEvent NextEvent(xcb_connection_t* c, std::chrono::steady_clock::time_point end) {
+    for (;;) {
+        if (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
+            return {event, &std::free};
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now());
+        pollfd ready{xcb_get_file_descriptor(c), POLLIN, 0};
+        if (left.count() <= 0 || xcb_connection_has_error(c) ||
+            ::poll(&ready, 1, static_cast<int>(left.count())) <= 0) {
+            return {nullptr, &std::free};
+        }
+    }
+}
+
+xcb_window_t WaitForWindowOf(xcb_connection_t* c, pid_t pid,
+                             std::chrono::steady_clock::time_point end) {
+    const xcb_atom_t pidAtom = Atom(c, "_NET_WM_PID");
+    for (;;) {
+        const XcbEvent event = NextEvent(c, end);
+        if (!event) {
+            return XCB_WINDOW_NONE;
+        }
+        if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY) {
+            const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
+            if (Cardinal(c, map->window, pidAtom) == static_cast<std::uint32_t>(pid)) {
+                return map->window;
+            }
+        }
+    }
+}
+
 }  // namespace kletochka::test

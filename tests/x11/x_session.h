@@ -3,9 +3,13 @@
 #pragma once
 
 #include <sys/types.h>
+#include <xcb/xcb.h>
 
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,5 +56,25 @@ class XvfbServer {
     std::string m_display;
     std::string m_failure;
 };
+
+struct XcbDisconnect {
+    void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
+};
+using Connection = std::unique_ptr<xcb_connection_t, XcbDisconnect>;
+using XcbEvent = std::unique_ptr<xcb_generic_event_t, decltype(&std::free)>;
+
+xcb_atom_t Atom(xcb_connection_t* c, const std::string& name);
+
+// The first 32-bit value of a window's CARDINAL property, if it has one.
+std::optional<std::uint32_t> Cardinal(xcb_connection_t* c, xcb_window_t window,
+                                      xcb_atom_t property);
+
+// The next event before `end`, or null.
+XcbEvent NextEvent(xcb_connection_t* c, std::chrono::steady_clock::time_point end);
+
+// The window of process `pid` once the server maps it, or XCB_WINDOW_NONE at
+// `end`. The caller has asked the root window for its substructure's events.
+xcb_window_t WaitForWindowOf(xcb_connection_t* c, pid_t pid,
+                             std::chrono::steady_clock::time_point end);
 
 }  // namespace kletochka::test

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "bank/question_bank.h"
 #include "game/cells.h"
@@ -30,7 +31,7 @@ inline constexpr CellOwner MarkOf(Team team) {
 inline constexpr const char* kDefaultBankFile = "default.qb";
 inline constexpr const char* kGameTitle = "Турнир-клеточка";
 
-// Where a confirmation put its mark.
+// A cell and what a confirmation, or the taking back of one, left in it.
 struct Placement {
     int cell;  // 1..9
     CellOwner mark;
@@ -57,10 +58,13 @@ class GameState {
         return m_gameRound.at(static_cast<std::size_t>(n - 1));
     }
     const std::string& TitleText() const { return m_titleText; }  // UTF-8
+    // The cell the last placement that can be taken back filled; 0 when there is none.
+    int lastPlacedCell() const { return m_history.empty() ? 0 : m_history.back().placed.cell; }
 
     // Loads the default bank, empties the board and sets the title. The board
     // and title are set even when the load fails; the load's error is then rethrown.
     void InitGame(QuestionBank& bank, const std::filesystem::path& bankPath = kDefaultBankFile);
+    // Empties the board; the placements on it can no longer be taken back.
     void ResetBoard();
 
     // Starts round 1 <= k <= 7: opens the answers, runs `between`, then copies the
@@ -80,11 +84,17 @@ class GameState {
     bool ChooseAnswer(int i);
 
     // Confirming: ConfirmJudge() closes the answers and tells whether the chosen
-    // answer is right; ConfirmMark(right) writes the mark; CheckLines() tests
-    // the lines. With no cell chosen yet there is nothing to judge or mark:
+    // answer is right; ConfirmMark(right), after it, writes the mark; CheckLines()
+    // tests the lines. With no cell chosen yet there is nothing to judge or mark:
     // nullopt and no change.
     std::optional<bool> ConfirmJudge();
     std::optional<Placement> ConfirmMark(bool right);
+
+    // Takes back the last placement since the board was emptied: its cell holds
+    // what it held before, and Side, CurrentCell, ChosenAnswer and AnswerOpen are
+    // as ConfirmJudge found them. Returns the cell and what it holds now; nullopt,
+    // with no change, when nothing is left to take back.
+    std::optional<Placement> undoConfirm();
 
     // True when some row, column or diagonal holds three equal marks.
     bool CheckLines() const;
@@ -96,6 +106,15 @@ class GameState {
         return board;
     }
 
+    // A placement and the state just before its confirmation.
+    struct Confirmation {
+        Placement placed;
+        CellOwner before;
+        Team side;
+        int chosenAnswer;
+        bool answerOpen;
+    };
+
     BoardCells m_board = emptyBoard();
     Team m_side = Team::Noughts;
     int m_currentCell = 0;
@@ -103,6 +122,8 @@ class GameState {
     bool m_answerOpen = false;
     RoundQuestions m_gameRound{};  // a copy: a bank opened mid-round waits for the next
     std::string m_titleText;
+    bool m_openBeforeJudge = false;       // AnswerOpen as the last ConfirmJudge found it
+    std::vector<Confirmation> m_history;  // the placements on this board, oldest first
 };
 
 }  // namespace kletochka

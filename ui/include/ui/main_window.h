@@ -14,6 +14,7 @@
 #include "ui/question_file_dialog.h"
 #include "ui/window_opacity.h"
 
+class QKeyEvent;
 class QPushButton;
 class QScrollArea;
 class QTimer;
@@ -104,6 +105,8 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
     QWidget* surface() const { return m_surface; }
     // The components by name; only the window itself sets them.
     const TfrmMAinParts& parts() const { return *this; }
+    // The class sees a black screen instead of the game.
+    bool blanked() const;
 
     // The sound player and the file dialog belong to the platform the window was given.
     CuePlayer& mp() const { return *m_platform.sound; }
@@ -140,6 +143,9 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
     void SpeedButton12Click();
     void TimerStopTimer();
     void SpeedButton13Click();
+    // Takes back the last confirmation of the board: from the host's keys, and
+    // from a right click on the cell it filled.
+    void undoClick();
 
     // The cue and picture operations the handlers use.
     void PlayCue(const QString& path);
@@ -162,6 +168,13 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
     void answerClick(Team team, int i);
     void click();
     void clearAnswers();
+    void cellRightClick(int n);
+    // Shows cell n's question, its answers on the moving side's labels, none bold.
+    void showQuestion(int n);
+    // A question is on the screen and its answer can still be chosen.
+    bool answerAwaited() const { return m_questionShown && m_game.AnswerOpen(); }
+    bool hostKeyPress(const QKeyEvent& key);
+    void setBlank(bool blank);
     std::array<Label*, 3> answerLabels(Team team) const;
     void setOpacity(int alpha);
 
@@ -169,7 +182,9 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
     QuestionBank m_bank;
     GameState m_game;
     int m_opacity = kOpaque;
-    bool m_shown = false;  // the first frame has been painted
+    bool m_shown = false;          // the first frame has been painted
+    bool m_questionShown = false;  // showQuestion ran since the answers were last cleared
+    Label* m_blank = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_surface = nullptr;
     std::array<PictureButton*, GameState::kCells> m_cells{};

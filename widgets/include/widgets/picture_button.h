@@ -10,7 +10,8 @@ namespace kletochka {
 
 // A classic picture button: never takes the focus, raised frame, sunken while
 // held, picture and caption side by side and centred. The colour of the
-// picture's bottom-left pixel is drawn transparent.
+// picture's bottom-left pixel is drawn transparent. A right click, pressed and
+// released over the button, is reported apart and never clicks it.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
   public:
@@ -25,10 +26,16 @@ class PictureButton : public QAbstractButton {
 
     QSize sizeHint() const override;
 
+  signals:
+    void rightClicked();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    bool m_rightPressed = false;
     QImage m_picture;
     QPixmap m_masked;
     QColor m_transparent;
