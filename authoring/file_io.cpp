@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "authoring/file_io.h"
 
-#include <cstring>
 #include <limits>
 #include <system_error>
 #include <utility>
@@ -79,13 +78,13 @@ std::string Describe(Reason reason, const std::filesystem::path& file, int err,
             return "cannot write " + name + ": the disk is read-only";
         case Reason::Unsynced:
             return name + " was written, but the system did not confirm it is stored: " +
-                   std::strerror(err);
+                   system::SystemMessage(err);
         case Reason::CopyKept:
             return "writing " + name + " failed halfway; its old contents are in " + copy.string();
         case Reason::Other:
             break;
     }
-    return "cannot write " + name + ": " + std::strerror(err);
+    return "cannot write " + name + ": " + system::SystemMessage(err);
 }
 
 }  // namespace

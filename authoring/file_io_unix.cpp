@@ -45,7 +45,7 @@ Reason ReasonFor(int err) {
 }
 
 [[noreturn]] void FailRead(const std::filesystem::path& path, int err) {
-    throw Error("cannot read " + path.string() + ": " + std::strerror(err));
+    throw Error("cannot read " + path.string() + ": " + SystemMessage(err));
 }
 
 // The errno a test has the step fail with; 0 to go on.
@@ -190,6 +190,10 @@ int OpenToOverwrite(const std::filesystem::path& target, const FileFacts& old) {
 }
 
 }  // namespace
+
+std::string SystemMessage(int err) {
+    return std::strerror(err);
+}
 
 FileFacts LookAt(const std::filesystem::path& path) {
     struct stat st {};

@@ -32,6 +32,9 @@ struct FileFacts {
     bool readOnlyDisk = false;   // nothing on its disk may be written
 };
 
+// The system's own words for one of its error numbers: errno here, GetLastError() on Windows.
+std::string SystemMessage(int err);
+
 // Nothing there gives exists == false; an error other than a missing name is an Error.
 FileFacts LookAt(const std::filesystem::path& path);
 
