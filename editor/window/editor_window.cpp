@@ -34,9 +34,11 @@ constexpr int kCells = QuestionBank::kCellsPerRound;
 
 }  // namespace
 
-EditorWindow::EditorWindow(std::unique_ptr<EditorDialogs> dialogs, QWidget* parent)
+EditorWindow::EditorWindow(std::unique_ptr<EditorDialogs> dialogs, SettingsPlace settings,
+                           QWidget* parent)
     : QMainWindow(parent),
       m_dialogs(std::move(dialogs)),
+      m_settings(std::move(settings)),
       m_document(std::make_unique<BankDocument>()) {
     setObjectName(QStringLiteral("kletochka-editor"));
     m_cells = new CellModel(*m_document, this);

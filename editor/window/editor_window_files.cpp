@@ -66,6 +66,7 @@ void EditorWindow::makeFileMenu() {
     });
     file->addAction(tr("&Open…"), QKeySequence::Open, this, &EditorWindow::open);
     m_recentMenu = file->addMenu(tr("Open &recent"));
+    m_recentMenu->setObjectName(QStringLiteral("recentFiles"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &EditorWindow::showRecent);
     file->addSeparator();
     file->addAction(tr("&Save"), QKeySequence::Save, this, &EditorWindow::save);
@@ -313,19 +314,19 @@ void EditorWindow::printSheetOn(QPrinter& printer) {
 }
 
 void EditorWindow::rememberRecent(const QString& path) {
-    QSettings settings;
-    QStringList recent = settings.value(kRecentKey).toStringList();
+    const std::unique_ptr<QSettings> settings = m_settings.open();
+    QStringList recent = settings->value(kRecentKey).toStringList();
     recent.removeAll(path);
     recent.prepend(path);
     while (recent.size() > kRecentKept) {
         recent.removeLast();
     }
-    settings.setValue(kRecentKey, recent);
+    settings->setValue(kRecentKey, recent);
 }
 
 void EditorWindow::showRecent() {
     m_recentMenu->clear();
-    const QStringList recent = QSettings().value(kRecentKey).toStringList();
+    const QStringList recent = m_settings.open()->value(kRecentKey).toStringList();
     for (const QString& path : recent) {
         m_recentMenu->addAction(QDir::toNativeSeparators(path), this, [this, path] {
             if (settleUnsaved()) {

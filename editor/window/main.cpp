@@ -36,7 +36,10 @@ int main(int argc, char** argv) {
         QStringLiteral("[file]"));
     parser.process(app);
 
-    kletochka::editor::EditorWindow window(kletochka::editor::MakeSystemDialogs());
+    // Decided once, here: a portable folder keeps the settings beside the program.
+    kletochka::editor::EditorWindow window(
+        kletochka::editor::MakeSystemDialogs(),
+        kletochka::editor::SettingsPlace::ForProgramIn(QCoreApplication::applicationDirPath()));
     window.show();
     if (!parser.positionalArguments().isEmpty()) {
         window.openFile(parser.positionalArguments().constFirst());

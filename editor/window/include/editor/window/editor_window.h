@@ -8,6 +8,7 @@
 
 #include "editor/document_files.h"
 #include "editor/window/editor_dialogs.h"
+#include "editor/window/settings_place.h"
 
 class QListView;
 class QMenu;
@@ -28,7 +29,8 @@ class RoundBoards;
 class EditorWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit EditorWindow(std::unique_ptr<EditorDialogs> dialogs, QWidget* parent = nullptr);
+    explicit EditorWindow(std::unique_ptr<EditorDialogs> dialogs, SettingsPlace settings = {},
+                          QWidget* parent = nullptr);
     ~EditorWindow() override;
 
     // Opens a .qb bank or a .csv table; on failure shows why and keeps the open bank.
@@ -88,6 +90,7 @@ class EditorWindow : public QMainWindow {
     bool guarded(Action&& action);
 
     std::unique_ptr<EditorDialogs> m_dialogs;
+    SettingsPlace m_settings;
     std::unique_ptr<BankDocument> m_document;
     CellModel* m_cells = nullptr;
     ProblemModel* m_problems = nullptr;
