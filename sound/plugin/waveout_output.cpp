@@ -45,23 +45,26 @@ class QueuedCue {
         }
     }
 
-    void Send(HWAVEOUT device, std::shared_ptr<const Cue> cue) {
+    // Starts cue on device; false when the device refused it.
+    bool Send(HWAVEOUT device, std::shared_ptr<const Cue> cue) {
         Release();
         m_device = device;
         if (!cue || cue->samples.empty()) {
-            return;
+            return true;
         }
         m_header = WAVEHDR{};
         // The device only reads the samples; the header's field is not const.
         m_header.lpData = const_cast<LPSTR>(reinterpret_cast<const char*>(cue->samples.data()));
         m_header.dwBufferLength = static_cast<DWORD>(cue->samples.size() * sizeof(std::int16_t));
         if (waveOutPrepareHeader(m_device, &m_header, sizeof m_header) != MMSYSERR_NOERROR) {
-            return;
+            return false;
         }
         m_cue = std::move(cue);
         if (waveOutWrite(m_device, &m_header, sizeof m_header) != MMSYSERR_NOERROR) {
             Release();
+            return false;
         }
+        return true;
     }
 
   private:
@@ -127,8 +130,10 @@ void WaveOutOutput::Run() {
             }
             m_device = OpenDevice(m_rate = cue->rate);
         }
-        if (m_device != nullptr) {
-            queued.Send(m_device, std::move(cue));
+        // A device that refuses (unplugged, say) is opened anew for the next cue.
+        if (m_device != nullptr && !queued.Send(m_device, std::move(cue))) {
+            waveOutClose(m_device);
+            m_device = nullptr;
         }
     }
     queued.Release();
