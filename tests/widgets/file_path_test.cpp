@@ -35,8 +35,10 @@ TEST(FilePath, TheStandardLibraryAndQtReachTheSameFile) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "bank");
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / kFolder));
-    EXPECT_EQ(FromStdPath(std::filesystem::directory_iterator(dir.path() / kFolder)->path()),
-              folder + "/урок.qb");
+    // Windows joins a listed name with "\\", which Qt takes as well.
+    const QString listed =
+        FromStdPath(std::filesystem::directory_iterator(dir.path() / kFolder)->path());
+    EXPECT_EQ(QDir::fromNativeSeparators(listed), QDir::fromNativeSeparators(folder + "/урок.qb"));
 }
 
 TEST(FilePath, ALoneSurrogateBecomesTheReplacementCharacterAsInQt) {
