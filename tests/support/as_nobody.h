@@ -7,6 +7,9 @@
 
 namespace kletochka::test {
 
+// Whether the tests run as root, who may read and write every file; never on Windows.
+bool RunningAsRoot();
+
 // The ordinary user the tests drop to: nobody, or 65534 where no such name is known.
 unsigned NobodyUser();
 unsigned NobodyGroup();

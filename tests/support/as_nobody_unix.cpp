@@ -25,6 +25,10 @@ bool BecomeNobody() {
 
 }  // namespace
 
+bool RunningAsRoot() {
+    return ::geteuid() == 0;
+}
+
 unsigned NobodyUser() {
     const passwd* entry = ::getpwnam("nobody");
     return entry != nullptr ? entry->pw_uid : kNobody;

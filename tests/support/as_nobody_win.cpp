@@ -8,6 +8,10 @@ namespace {
 constexpr unsigned kNobody = 65534;
 }  // namespace
 
+bool RunningAsRoot() {
+    return false;
+}
+
 unsigned NobodyUser() {
     return kNobody;
 }
