@@ -5,6 +5,7 @@
 ; Installs for the current user without administrator rights (LOCALAPPDATA\Programs, HKCU);
 ; run as administrator, or with /AllUsers, for all users (Program Files, HKLM).
 ; /CurrentUser forces the first even when elevated. /S installs silently.
+; makensis works in this script's folder: give it absolute paths.
 
 Unicode true
 Target amd64-unicode
@@ -20,8 +21,9 @@ Target amd64-unicode
 !endif
 ; The teachers' guide as HTML; made from docs/guide-ru.md here unless given.
 !ifndef GUIDE
+  !define GUIDE_MADE_HERE
   !tempfile GUIDE
-  !system '"${__FILEDIR__}/guide-html" "${__FILEDIR__}/../../docs/guide-ru.md" "${GUIDE}"' = 0
+  !system '"./guide-html" "../../docs/guide-ru.md" "${GUIDE}"' = 0
 !endif
 
 !define PRODUCT "Турнир-клеточка"
@@ -39,6 +41,8 @@ OutFile "${OUTFILE}"
 SetCompressor /SOLID lzma
 ; Elevation is never asked for: a teacher without administrator rights installs for herself.
 RequestExecutionLevel user
+; Sharp text on screens scaled to 125 % or more, as many laptops are.
+ManifestDPIAware true
 InstallDir "$LOCALAPPDATA\Programs\Kletochka"
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
@@ -59,8 +63,8 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "GPL-3.0-or-later"
 Var AllUsers ; 1: for every user of the computer, registry under HKLM
 Var ModeText
 
-!define MUI_ICON "${__FILEDIR__}\..\..\assets\mainicon.ico"
-!define MUI_UNICON "${__FILEDIR__}\..\..\assets\mainicon.ico"
+!define MUI_ICON "..\..\assets\mainicon.ico"
+!define MUI_UNICON "..\..\assets\mainicon.ico"
 !define MUI_ABORTWARNING
 
 !define MUI_WELCOMEPAGE_TITLE "$(WelcomeTitle)"
@@ -160,9 +164,13 @@ Section "Install"
 
   !tempfile INSTALL_LIST
   !tempfile UNINSTALL_LIST
-  !system '"${__FILEDIR__}/nsis-file-lists" "${PROGRAM_DIR}" "${INSTALL_LIST}" "${UNINSTALL_LIST}"' = 0
+  !system '"./nsis-file-lists" "${PROGRAM_DIR}" "${INSTALL_LIST}" "${UNINSTALL_LIST}"' = 0
   !include "${INSTALL_LIST}"
+  !delfile "${INSTALL_LIST}"
   File "/oname=${GUIDE_FILE}" "${GUIDE}"
+  !ifdef GUIDE_MADE_HERE
+    !delfile "${GUIDE}"
+  !endif
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   ; The game opens its bank, sounds and pictures by bare name: it must start in its folder,
@@ -236,6 +244,7 @@ Section "Uninstall"
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 
   !include "${UNINSTALL_LIST}"
+  !delfile "${UNINSTALL_LIST}"
   Delete "$INSTDIR\${GUIDE_FILE}"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
