@@ -25,6 +25,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# pkg-config too sees only Windows libraries: those of the prefixes given
+# (FindPkgConfig adds their lib/pkgconfig), never the host's.
+set(ENV{PKG_CONFIG_LIBDIR} /usr/${KLETOCHKA_MINGW_TRIPLE}/lib/pkgconfig)
+
 # Lets ctest and add_test run the .exe tests under Wine.
 find_program(KLETOCHKA_WINE NAMES wine)
 if(KLETOCHKA_WINE)

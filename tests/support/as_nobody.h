@@ -2,21 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <sys/types.h>
-
 #include <filesystem>
 #include <functional>
 
 namespace kletochka::test {
 
+// Whether the tests run as root, who may read and write every file; never on Windows.
+bool RunningAsRoot();
+
 // The ordinary user the tests drop to: nobody, or 65534 where no such name is known.
-uid_t NobodyUser();
-gid_t NobodyGroup();
+unsigned NobodyUser();
+unsigned NobodyGroup();
 
 // Runs check in a child process as nobody (as itself when not root), where
 // root's right to read and write every file does not hide a refusal; an
 // expectation check fails there fails the test. The child sees what the test
 // made before; what it changes in memory stays in the child, on disk it stays.
+// Windows has no user that a test could drop to: there check runs here, as this user.
 void ExpectAsNobody(const std::function<void()>& check);
 
 // Runs check in a new folder of dir as this user, then in another as nobody;

@@ -22,6 +22,14 @@ class TempDir {
     std::filesystem::path m_path;
 };
 
+// Read-only for everyone, as chmod 0444 and Windows' read-only attribute make it.
+inline constexpr std::filesystem::perms kReadOnly = std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::group_read |
+                                                    std::filesystem::perms::others_read;
+inline void MakeReadOnly(const std::filesystem::path& path) {
+    std::filesystem::permissions(path, kReadOnly);
+}
+
 // Writes bytes to a file, replacing it.
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadFile(const std::filesystem::path& path);

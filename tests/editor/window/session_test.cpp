@@ -17,9 +17,6 @@
 #include <QTimer>
 #include <QUndoStack>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "as_nobody.h"
 #include "authoring/table_columns.h"
 #include "bank_files.h"
@@ -40,6 +37,8 @@ namespace kletochka::editor {
 namespace {
 
 using kletochka::test::BankBytes;
+using kletochka::test::kReadOnly;
+using kletochka::test::MakeReadOnly;
 using kletochka::test::NumberedRecords;
 using kletochka::test::NumberedRight;
 using kletochka::test::ReadFile;
@@ -475,7 +474,7 @@ TEST_F(EditorSession, AReadOnlyBankAsksBeforeItIsSavedAndStaysReadOnly) {
             log = {};
             const auto bank = folder / "ro.qb";
             WriteFile(bank, BankBytes(NumberedRecords()));
-            ASSERT_EQ(::chmod(bank.c_str(), 0444), 0);
+            MakeReadOnly(bank);
             ASSERT_TRUE(window->openFile(Path(bank)));
             Type(Edit(Field::Question), QStringLiteral("!"));
 
@@ -491,15 +490,13 @@ TEST_F(EditorSession, AReadOnlyBankAsksBeforeItIsSavedAndStaysReadOnly) {
             Press(QKeySequence::Save);
             EXPECT_EQ(ReadFile(bank), BankBytes(window->document().records()));
             EXPECT_FALSE(window->isWindowModified());
-            struct stat st {};
-            ASSERT_EQ(::stat(bank.c_str(), &st), 0);
-            EXPECT_EQ(st.st_mode & 07777, 0444u);
+            EXPECT_EQ(std::filesystem::status(bank).permissions(), kReadOnly);
             EXPECT_TRUE(log.errors.isEmpty()) << log.errors.join('\n').toStdString();
         });
 }
 
 TEST_F(EditorSession, ABankTheTeacherMayNotChangeOffersOnlySaveAs) {
-    if (::geteuid() != 0) {
+    if (!kletochka::test::RunningAsRoot()) {
         GTEST_SKIP() << "needs a file of another user";
     }
     // root's bank in a folder everyone may write, where a rename would replace it.
@@ -542,7 +539,7 @@ TEST_F(EditorSession, ASaveIntoAVanishedFolderSaysSoAndKeepsTheChanges) {
 TEST_F(EditorSession, AReadOnlyTableIsExportedOverOnlyWhenAsked) {
     ASSERT_TRUE(window->openFile(Path(WriteBank("source.qb"))));
     WriteFile(dir / "t.csv", "old");
-    ASSERT_EQ(::chmod((dir / "t.csv").c_str(), 0444), 0);
+    MakeReadOnly(dir / "t.csv");
     log.paths = {Path(dir / "t.csv")};
     window->findChild<QAction*>("exportUtf8")->trigger();
     ASSERT_EQ(log.fileQuestions.size(), 1);

@@ -25,12 +25,16 @@ bool BecomeNobody() {
 
 }  // namespace
 
-uid_t NobodyUser() {
+bool RunningAsRoot() {
+    return ::geteuid() == 0;
+}
+
+unsigned NobodyUser() {
     const passwd* entry = ::getpwnam("nobody");
     return entry != nullptr ? entry->pw_uid : kNobody;
 }
 
-gid_t NobodyGroup() {
+unsigned NobodyGroup() {
     const passwd* entry = ::getpwnam("nobody");
     return entry != nullptr ? entry->pw_gid : kNobody;
 }

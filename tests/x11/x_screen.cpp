@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "x_screen.h"
+
+#include <algorithm>
+#include <memory>
+#include <thread>
+
+namespace kletochka::test {
+
+using namespace std::chrono_literals;
+
+Pixels Grab(xcb_connection_t* c, xcb_window_t window, Area a) {
+    std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
+        xcb_get_image_reply(
+            c,
+            xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, static_cast<std::int16_t>(a.x),
+                          static_cast<std::int16_t>(a.y), static_cast<std::uint16_t>(a.width),
+                          static_cast<std::uint16_t>(a.height), ~0U),
+            nullptr),
+        &std::free);
+    Pixels pixels;
+    if (!image || image->depth != 24) {
+        return pixels;
+    }
+    const auto* data = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(image.get()));
+    const auto count = static_cast<std::size_t>(xcb_get_image_data_length(image.get())) / 4;
+    pixels.assign(data, data + count);
+    for (std::uint32_t& p : pixels) {
+        p &= 0xFFFFFFU;
+    }
+    return pixels;
+}
+
+bool AllBlack(const Pixels& pixels) {
+    return !pixels.empty() &&
+           std::all_of(pixels.begin(), pixels.end(), [](std::uint32_t p) { return p == 0; });
+}
+
+bool Drawn(const Pixels& pixels) {
+    return !pixels.empty() && std::any_of(pixels.begin(), pixels.end(),
+                                          [&](std::uint32_t p) { return p != pixels.front(); });
+}
+
+bool Eventually(const std::function<bool()>& shown) {
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    while (!shown()) {
+        if (std::chrono::steady_clock::now() >= end) {
+            return false;
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+GameOnX::GameOnX(const std::string& display, const std::vector<std::string>& argv,
+                 const std::vector<std::string>& environment, const std::filesystem::path& folder)
+    : m_display(display), m_connection(xcb_connect(display.c_str(), nullptr)) {
+    xcb_connection_t* c = m_connection.get();
+    if (xcb_connection_has_error(c) != 0) {
+        m_failure = "cannot connect to " + display;
+        return;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const std::uint32_t rootEvents = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &rootEvents);
+    std::vector<std::string> env = environment;
+    env.push_back("DISPLAY=" + display);
+    m_process.emplace(argv, env, folder);
+    if (m_process->pid() == 0) {
+        m_failure = "cannot start " + argv.front();
+        return;
+    }
+    // Wine and a cold start can take long to put up the first window.
+    m_window = WaitForWindowOf(c, m_process->pid(), std::chrono::steady_clock::now() + 60s);
+    if (m_window == XCB_WINDOW_NONE) {
+        m_failure = "the game's window never appeared";
+    } else if (!Eventually([&] { return Drawn(grab(Cell(5))); })) {
+        m_failure = "the game's window shows no first frame";
+    }
+}
+
+bool GameOnX::xdotool(std::vector<std::string> args) const {
+    args.insert(args.begin(), "xdotool");
+    ChildProcess tool(args, {"DISPLAY=" + m_display});
+    return tool.pid() != 0 && tool.WaitExit(30s) == 0;
+}
+
+std::optional<std::pair<int, int>> GameOnX::origin() const {
+    xcb_connection_t* c = connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> at(
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, m_window, root, 0, 0),
+                                        nullptr),
+        &std::free);
+    if (!at) {
+        return std::nullopt;
+    }
+    return std::pair<int, int>{at->dst_x, at->dst_y};
+}
+
+bool GameOnX::click(int x, int y) const {
+    const auto at = origin();
+    return at && xdotool({"mousemove", "--sync", std::to_string(at->first + x),
+                          std::to_string(at->second + y), "click", "1"});
+}
+
+}  // namespace kletochka::test
