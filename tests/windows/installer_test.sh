@@ -10,13 +10,14 @@
 # started, which also lets it follow a shortcut and a double-clicked .qb file.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-"$root/scripts/setup" wine wine64 g++-mingw-w64-x86-64-posix nsis cmark-gfm zip unzip
+say_as=installer_test
+# shellcheck source=scripts/lib/windows.sh
+. "$root/scripts/lib/windows.sh"
+need_packages wine wine64 g++-mingw-w64-x86-64-posix unzip
 
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
-# No Mono or Gecko: the prefix is made without asking for them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine reads its command line in the locale's encoding: UTF-8, whatever the caller's locale.
 export LC_ALL=C.UTF-8
 
@@ -59,9 +60,7 @@ out=$work/out
 setup=$out/kletochka-$version-setup.exe
 zip=$out/kletochka-$version-portable.zip
 
-echo "installer_test: making the Wine prefix" >&2
-wineboot -i >/dev/null 2>&1
-wineserver -w
+"$root/scripts/windows-wine-prefix" "$WINEPREFIX"
 
 # Every wine call costs seconds, so paths are translated here and the registry is read
 # in one export per hive. Drive C: is the prefix's drive_c, Z: the Unix root.
@@ -168,7 +167,7 @@ uninstall_and_check_gone() { # ROOT INSTDIR MENU
 }
 
 if ! $stand_in; then
-  echo "installer_test: the programs' icons and Properties" >&2
+  say "the programs' icons and Properties"
   x86_64-w64-mingw32-gcc-posix -municode -Os -s -o "$work/resources.exe" \
     "$root/tests/windows/resources.c" -lversion
   (cd "$program" && wine "$work/resources.exe" kletochka.exe kletochka-editor.exe qbtool.exe) |
@@ -186,7 +185,7 @@ if ! $stand_in; then
     grep -qxF icons=2 <<<"$(awk '/\.exe$/ { inside = ($0 == "kletochka-editor.exe"); next } inside' "$work/resources.txt")"
 fi
 
-echo "installer_test: for the current user" >&2
+say "for the current user"
 dir="$local_appdata\\Programs\\Kletochka"
 udir=$(unix_path "$dir")
 wine "$setup" /S /CurrentUser
@@ -202,7 +201,7 @@ check "HKCU: only the teacher's own file is left" \
   test "$(cd "$udir" && find . -mindepth 1)" = "./мой урок.qb"
 rm -rf "$udir"
 
-echo "installer_test: for all users" >&2
+say "for all users"
 dir="$program_files\\Kletochka"
 udir=$(unix_path "$dir")
 wine "$setup" /S /AllUsers
@@ -212,12 +211,14 @@ if $stand_in; then
   # Wine looks file types up only under HKLM, so the double click is tried here.
   export KLETOCHKA_TEST_LOG='C:\started.log'
   log=$(unix_path "$KLETOCHKA_TEST_LOG")
-  wine start /wait "$program_data\\Microsoft\\Windows\\Start Menu\\Programs\\Турнир-клеточка\\Турнир-клеточка.lnk" 2>/dev/null || true
+  # start does not wait for what a shortcut starts: wait for every process of the prefix.
+  wine start "$program_data\\Microsoft\\Windows\\Start Menu\\Programs\\Турнир-клеточка\\Турнир-клеточка.lnk" 2>/dev/null || true
+  wineserver -w
   check "the game's shortcut starts it in its folder" log_has "started in $dir"
   bank='C:\Уроки 5 класса\урок 1.qb'
   mkdir -p "$(dirname "$(unix_path "$bank")")"
   : >"$(unix_path "$bank")"
-  wine start /wait "$bank" 2>/dev/null || true
+  wine start "$bank" 2>/dev/null || true
   wineserver -w
   check "a double-clicked .qb opens in the editor" log_has "argument 0: $dir\\kletochka-editor.exe"
   check "the editor gets the whole name of the .qb" log_has "argument 1: $bank"
@@ -225,7 +226,7 @@ fi
 uninstall_and_check_gone HKLM "$dir" "$common_menu"
 check "HKLM: program folder gone" test ! -e "$udir"
 
-echo "installer_test: the portable zip" >&2
+say "the portable zip"
 mkdir "$work/unzipped"
 unzip -q "$zip" -d "$work/unzipped"
 top=$work/unzipped/kletochka-$version
