@@ -59,6 +59,9 @@ out=$work/out
 "$root/scripts/windows-packages" "$program" "$out" "$version"
 setup=$out/kletochka-$version-setup.exe
 zip=$out/kletochka-$version-portable.zip
+mkdir "$work/unzipped"
+unzip -q "$zip" -d "$work/unzipped"
+top=$work/unzipped/kletochka-$version
 
 "$root/scripts/windows-wine-prefix" "$WINEPREFIX"
 
@@ -104,8 +107,16 @@ has_value() { # KEY "NAME"=VALUE as .reg writes it
 key_gone() { ! grep -qxF -- "$(full_key "$1")" "$work/${1%%\\*}.reg"; }
 # .reg doubles backslashes and escapes quotes.
 reg_escape() { printf '%s' "$1" | sed -e 's/\\/\\\\/g' -e 's/"/\\"/g'; }
-same_files() { # FROM TO: every file of FROM is in TO, unchanged
-  (cd "$1" && find . -type f) | while IFS= read -r f; do cmp -s "$1/$f" "$2/$f" || exit 1; done
+same_files() { # FROM TO: every file of FROM is in TO, unchanged but for the packages' stripping
+  (cd "$1" && find . -type f) | while IFS= read -r f; do
+    case $f in
+    *.exe | *.dll) [ -s "$2/$f" ] || exit 1 ;;
+    *) cmp -s "$1/$f" "$2/$f" || exit 1 ;;
+    esac
+  done
+}
+as_in_zip() { # FOLDER: each program file in FOLDER is the very one in the zip
+  (cd "$program" && find . -type f) | while IFS= read -r f; do cmp -s "$top/$f" "$1/$f" || exit 1; done
 }
 log_has() { grep -qxF -- "$1" "$log" 2>/dev/null; }
 
@@ -115,7 +126,8 @@ check_installed() { # ROOT INSTDIR MENU OTHER_ROOT
   local udir esc
   udir=$(unix_path "$dir")
   esc=$(reg_escape "$dir")
-  check "$hive: every program file installed unchanged" same_files "$program" "$udir"
+  check "$hive: every program file installed" same_files "$program" "$udir"
+  check "$hive: the same programs as in the portable zip" as_in_zip "$udir"
   check "$hive: guide and uninstaller beside the programs" \
     test -s "$udir/guide-ru.html" -a -f "$udir/uninstall.exe"
   check "$hive: no editor settings file, which would make the editor portable" \
@@ -227,11 +239,8 @@ uninstall_and_check_gone HKLM "$dir" "$common_menu"
 check "HKLM: program folder gone" test ! -e "$udir"
 
 say "the portable zip"
-mkdir "$work/unzipped"
-unzip -q "$zip" -d "$work/unzipped"
-top=$work/unzipped/kletochka-$version
 check "zip: one folder inside" test "$(ls "$work/unzipped")" = "kletochka-$version"
-check "zip: every program file unchanged" same_files "$program" "$top"
+check "zip: every program file" same_files "$program" "$top"
 check "zip: the three programs" test -f "$top/kletochka.exe" -a -f "$top/kletochka-editor.exe" -a -f "$top/qbtool.exe"
 check "zip: an empty editor settings file beside the editor" bash -c '[ -f "$1" ] && [ ! -s "$1" ]' _ "$top/kletochka-editor.ini"
 check "zip: the guide" grep -q 'памятка учителю' "$top/guide-ru.html"
