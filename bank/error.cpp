@@ -8,9 +8,16 @@ namespace kletochka {
 
 namespace {
 
-std::string NumberedMessage(int code) {
+std::string NumberedMessage(long long code) {
     return "I/O error " + std::to_string(code);
 }
+
+// Windows' numbers for the failures that have a code of their own (winerror.h).
+constexpr unsigned long kErrorFileNotFound = 2;
+constexpr unsigned long kErrorPathNotFound = 3;
+constexpr unsigned long kErrorTooManyOpenFiles = 4;
+constexpr unsigned long kErrorAccessDenied = 5;
+constexpr unsigned long kErrorInvalidName = 123;
 
 }  // namespace
 
@@ -32,6 +39,22 @@ InOutError InOutError::fromErrno(int err) {
             return InOutError(AccessDenied);
         default:
             return InOutError(err, NumberedMessage(err));
+    }
+}
+
+InOutError InOutError::fromWindowsError(unsigned long error) {
+    switch (error) {
+        case kErrorFileNotFound:
+            return InOutError(FileNotFound);
+        case kErrorPathNotFound:
+        case kErrorInvalidName:
+            return InOutError(InvalidFilename);
+        case kErrorTooManyOpenFiles:
+            return InOutError(TooManyOpenFiles);
+        case kErrorAccessDenied:
+            return InOutError(AccessDenied);
+        default:
+            return InOutError(static_cast<int>(error), NumberedMessage(error));
     }
 }
 

@@ -2,31 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bank/question_bank.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <system_error>
 
 #include "bank/error.h"
 #include "bank/file_handle.h"
+#include "open_file.h"
 
 namespace kletochka {
 
 namespace {
-
-// The error of a failed open(): a missing folder on the way is a bad name, a
-// missing file in a real folder is not found.
-InOutError OpenError(int err, const std::filesystem::path& path) {
-    if (err == ENOENT) {
-        std::error_code ec;
-        const auto parent = path.parent_path();
-        if (!parent.empty() && !std::filesystem::is_directory(parent, ec)) {
-            return InOutError(InOutError::InvalidFilename);
-        }
-    }
-    return InOutError::fromErrno(err);
-}
 
 // Reads exactly size bytes unless the file ends first; returns the count read.
 std::size_t readFully(int fd, unsigned char* out, std::size_t size) {
@@ -52,10 +38,7 @@ std::size_t readFully(int fd, unsigned char* out, std::size_t size) {
 QuestionBank::Records ReadQuestionBankFile(const std::filesystem::path& path,
                                            CloseFunction closeFile) {
     // Read-only: a write-protected bank is still a good bank.
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) {
-        throw OpenError(errno, path);
-    }
+    FileHandle file(system::OpenForReading(path));
     QuestionBank::Records records;
     static_assert(sizeof(records) == QuestionBank::kFileSize);
     auto* bytes = reinterpret_cast<unsigned char*>(records.data());

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <filesystem>
 
@@ -12,15 +11,11 @@
 #include "authoring/bank_loading.h"
 #include "authoring/file_io.h"
 #include "authoring/question_table.h"
+#include "widgets/file_path.h"
 
 namespace kletochka::editor {
 
 namespace {
-
-// A name as the system spells it, whatever the locale.
-std::filesystem::path SystemPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 class DocumentFiles {
     Q_DECLARE_TR_FUNCTIONS(DocumentFiles)
@@ -75,8 +70,7 @@ class DocumentFiles {
             case Reason::CopyKept:
                 Fail(tr("Saving \"%1\" failed halfway and the old file could not be put back. "
                         "Its old contents are kept in \"%2\".")
-                         .arg(name, QDir::toNativeSeparators(QFile::decodeName(
-                                        QByteArray::fromStdString(error.copy().string())))));
+                         .arg(name, QDir::toNativeSeparators(FromStdPath(error.copy()))));
             case Reason::Other:
                 break;
         }
@@ -102,7 +96,7 @@ class DocumentFiles {
 template <typename Write>
 authoring::FileStamp Saving(const QString& path, Write&& write) {
     try {
-        return write(SystemPath(path));
+        return write(ToStdPath(path));
     } catch (const authoring::WriteError& e) {
         DocumentFiles::Explain(e, path);
     }
@@ -115,12 +109,12 @@ QString DiskChangeQuestion(const QString& path, bool gone) {
 }
 
 authoring::FileStamp StampOf(const QString& path) {
-    return authoring::StampFile(SystemPath(path));
+    return authoring::StampFile(ToStdPath(path));
 }
 
 QuestionBank::Records ReadBankFile(const QString& path) {
     try {
-        return authoring::ReadBank(SystemPath(path));
+        return authoring::ReadBank(ToStdPath(path));
     } catch (const Error& e) {
         throw OpenError(e.what());
     }
@@ -128,12 +122,12 @@ QuestionBank::Records ReadBankFile(const QString& path) {
 
 std::vector<BankProblem> FileProblems(const QString& path) {
     authoring::ProblemList problems;
-    authoring::CheckFileSize(SystemPath(path), problems);
+    authoring::CheckFileSize(ToStdPath(path), problems);
     return BankProblems(problems);
 }
 
 QuestionBank::Records ReadTableFile(const QString& path) {
-    const std::filesystem::path name = SystemPath(path);
+    const std::filesystem::path name = ToStdPath(path);
     std::string bytes;
     try {
         bytes = authoring::ReadWholeFile(name, authoring::kMaxTableBytes);

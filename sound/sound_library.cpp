@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/sound_library.h"
 
-#include <dlfcn.h>
-
+#include <QLibrary>
 #include <string>
 #include <utility>
 
@@ -14,17 +13,19 @@ namespace kletochka {
 
 namespace {
 
-std::shared_ptr<CuePlayer> Load(const std::string& path) {
-    // Never closed: the player's threads and the libraries behind it live as
-    // long as the program.
-    void* library = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (library == nullptr) {
-        throw SoundError("The sound library cannot be loaded: " + std::string(dlerror()));
+std::shared_ptr<CuePlayer> Load(const QString& path) {
+    QLibrary library(path);
+    // Symbols resolved lazily and kept to the library (QLibrary's default), and never
+    // unloaded: the player's threads and the libraries behind it live as long as the program.
+    library.setLoadHints(QLibrary::PreventUnloadHint);
+    if (!library.load()) {
+        throw SoundError("The sound library cannot be loaded: " +
+                         library.errorString().toStdString());
     }
     auto entry =
-        reinterpret_cast<SoundLibraryPlayer::Entry>(dlsym(library, SoundLibraryPlayer::kEntry));
+        reinterpret_cast<SoundLibraryPlayer::Entry>(library.resolve(SoundLibraryPlayer::kEntry));
     if (entry == nullptr) {
-        throw SoundError("The sound library " + path + " is not the game's own.");
+        throw SoundError("The sound library " + path.toStdString() + " is not the game's own.");
     }
     return std::shared_ptr<CuePlayer>(entry());
 }
@@ -40,7 +41,7 @@ SoundLibraryPlayer::SoundLibraryPlayer(QString libraryPath)
 
 void SoundLibraryPlayer::prepare() {
     if (!m_loading.valid()) {
-        m_loading = std::async(std::launch::async, Load, m_libraryPath.toStdString()).share();
+        m_loading = std::async(std::launch::async, Load, m_libraryPath).share();
     }
 }
 

@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -17,6 +16,7 @@
 #include "ui/paths.h"
 #include "ui/question_file_dialog.h"
 #include "widgets/display_text.h"
+#include "widgets/file_path.h"
 #include "widgets/label.h"
 #include "widgets/picture_button.h"
 #include "widgets/window_texts.h"
@@ -290,7 +290,7 @@ void TfrmMAin::SpeedButton13Click() {
     click();
     const std::optional<QString> path = OpenDialog().exec(this);
     if (path) {
-        LoadQuestionBank(m_bank, QFile::encodeName(*path).toStdString());
+        LoadQuestionBank(m_bank, ToStdPath(*path));
     }
 }
 

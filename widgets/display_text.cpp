@@ -2,18 +2,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/display_text.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <QChar>
+#include <algorithm>
+#include <array>
 
 namespace kletochka {
 
 namespace {
-constexpr const char* kCodePage = "windows-1251";
+
+// Windows-1251's bytes 0x80 to 0xFF; the bytes below are ASCII. 0x98 has no character in the
+// code page and stands for U+0098, as ICU's converter decodes it, so every byte decodes and
+// every decoded text encodes back to its bytes.
+constexpr std::array<char16_t, 128> kUpperHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 0x88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 0x98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // 0xA0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // 0xA8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // 0xB0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // 0xB8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,  // 0xC0
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,  // 0xC8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,  // 0xD0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,  // 0xD8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,  // 0xE0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,  // 0xE8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,  // 0xF0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,  // 0xF8
+};
+
+// The byte of c, or nothing when the code page has no place for it.
+std::optional<char> ByteOf(char16_t c) {
+    if (c < 0x80) {
+        return static_cast<char>(c);
+    }
+    const auto* const found = std::find(kUpperHalf.begin(), kUpperHalf.end(), c);
+    if (found == kUpperHalf.end()) {
+        return std::nullopt;
+    }
+    return static_cast<char>(0x80 + (found - kUpperHalf.begin()));
 }
 
+}  // namespace
+
 QString DecodeWindows1251(std::string_view bytes) {
-    QStringDecoder decoder(kCodePage);
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = QChar(b < 0x80 ? char16_t{b} : kUpperHalf[b - 0x80]);
+    }
+    return text;
 }
 
 QString DisplayText(const ShortString& field) {
@@ -21,13 +61,17 @@ QString DisplayText(const ShortString& field) {
 }
 
 std::optional<std::string> EncodeWindows1251(const QString& text) {
-    // Stateless: a high surrogate at the end is an error, not half a character kept for later.
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError()) {
-        return std::nullopt;
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    // A surrogate, paired or not, is never a Windows-1251 character.
+    for (const QChar c : text) {
+        const std::optional<char> byte = ByteOf(c.unicode());
+        if (!byte) {
+            return std::nullopt;
+        }
+        bytes.push_back(*byte);
     }
-    return bytes.toStdString();
+    return bytes;
 }
 
 }  // namespace kletochka

@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/plugin/wave_file.h"
 
-#include <fcntl.h>
 #include <sndfile.h>
-#include <unistd.h>
 
+#include <QFile>
 #include <memory>
 
 #include "sound/sound_error.h"
@@ -24,13 +23,15 @@ struct CloseSndfile {
 Cue LoadWaveFile(const QString& path) {
     // The same verdict on the file's chunks as before the library was loaded.
     CheckWaveFile(path);
-    const QByteArray name = path.toLocal8Bit();
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    // Qt opens by the name as the system spells it (UTF-16 on Windows) and lends its descriptor,
+    // which it closes itself after the decoder.
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly)) {
         throw SoundError::CannotOpen(path);
     }
     SF_INFO info{};
-    const std::unique_ptr<SNDFILE, CloseSndfile> file(sf_open_fd(fd, SFM_READ, &info, SF_TRUE));
+    const std::unique_ptr<SNDFILE, CloseSndfile> file(
+        sf_open_fd(source.handle(), SFM_READ, &info, SF_FALSE));
     if (!file) {
         throw SoundError(sf_strerror(nullptr));
     }

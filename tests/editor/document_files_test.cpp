@@ -86,6 +86,22 @@ TEST_F(DocumentFilesTest, AnExportedTableOpensAsTheSameBankInBothFlavours) {
     EXPECT_NE(ReadFile(dir / "calc.csv").find("Ёж 1"), std::string::npos);
 }
 
+TEST_F(DocumentFilesTest, AFolderNamedInRussianWithACharacterNoCodePageHoldsBankAndTable) {
+    const std::filesystem::path folder = dir.path() / u8"Вопросы 5 «А» ✓";
+    std::filesystem::create_directory(folder);
+    const QString name = QtPath(dir.path()) + QString::fromUtf8("/Вопросы 5 «А» ✓/урок «5 А» ✓");
+    const QuestionBank::Records records = test::RussianRecords();
+    WriteBankFile(name + ".qb", records);
+    EXPECT_EQ(ReadFile(folder / u8"урок «5 А» ✓.qb"), test::BankBytes(records));
+    doc.open(name + ".qb");
+    EXPECT_EQ(std::memcmp(doc.records().data(), records.data(), sizeof records), 0);
+    doc.exportTable(name + ".csv", TableFlavour::Windows1251Semicolon);
+    EXPECT_TRUE(std::filesystem::exists(folder / u8"урок «5 А» ✓.csv"));
+    BankDocument again;
+    again.open(name + ".csv");
+    EXPECT_EQ(std::memcmp(again.records().data(), records.data(), sizeof records), 0);
+}
+
 TEST_F(DocumentFilesTest, TheBundledQuestionsComeBackFromEitherExport) {
     doc.open(KLETOCHKA_DEFAULT_QUESTIONS);
     const QuestionBank::Records records = doc.records();

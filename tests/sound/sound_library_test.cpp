@@ -55,6 +55,17 @@ TEST_F(SoundLibraryTest, BeforeLoadingFilesAreCheckedWithoutTheLibrary) {
     EXPECT_EQ(SoundErrorOf([&] { player.open(Path("click.wav")); }), error);
 }
 
+TEST_F(SoundLibraryTest, AFileThatIsNoLibraryIsNamedWithTheSystemsReason) {
+    SoundLibraryPlayer player(File("broken-library.so", "this is not a shared library\n"));
+    player.prepare();
+    const std::string error = SoundErrorOf([&] { player.play(); });
+    EXPECT_THAT(error, ::testing::StartsWith("The sound library cannot be loaded: "));
+    EXPECT_THAT(error, HasSubstr("broken-library.so"));
+    // The system's reason follows the name; its words depend on the system and the locale.
+    EXPECT_GT(error.size(), std::string("The sound library cannot be loaded: ").size() +
+                                Path("broken-library.so").toStdString().size() + 10);
+}
+
 TEST_F(SoundLibraryTest, TheLibrarysPlayerTakesOverTheCheckedFile) {
     SoundLibraryPlayer player(QStringLiteral(KLETOCHKA_SOUND_LIBRARY));
     player.open(File("click.wav", test::GoodWave()));

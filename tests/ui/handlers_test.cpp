@@ -212,6 +212,17 @@ TEST_F(PlayTest, OpeningAnotherBankTakesEffectAtTheNextRound) {
     EXPECT_EQ(w().bank().record(1).question.view(), "O1");
 }
 
+TEST_F(PlayTest, OpensABankFromAFolderNamedInRussianWithACharacterNoCodePageHolds) {
+    const std::filesystem::path folder = dir.path() / u8"Вопросы 5 «А» ✓";
+    std::filesystem::create_directory(folder);
+    test::WriteFile(folder / u8"урок.qb", test::BankBytes(test::NumberedRecords('R')));
+    dialog->answers = {QString::fromStdString(dir.path().string()) +
+                       QString::fromUtf8("/Вопросы 5 «А» ✓/урок.qb")};
+    Click(w().parts().SpeedButton13);
+    EXPECT_TRUE(Errors().isEmpty());
+    EXPECT_EQ(w().bank().record(1).question.view(), "R1");
+}
+
 // A second press must not start the running timer again: that would put its
 // next tick back by up to a whole interval, and the program would end late.
 TEST_F(PlayTest, ExitFadesInTwentyFiveStepsAndEndsOnTheTwentySixthTickPressedTwiceOrNot) {

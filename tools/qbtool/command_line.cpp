@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 
 #include "authoring/file_io.h"
+#include "widgets/file_path.h"
 
 namespace kletochka::qbtool {
 
@@ -38,10 +39,10 @@ std::variant<CommandArgs, int> ParseCommand(const QStringList& args, const Comma
     }
     CommandArgs parsed;
     for (const QString& name : names) {
-        parsed.files.emplace_back(name.toStdString());
+        parsed.files.push_back(ToStdPath(name));
     }
     if (info.output != Output::None && parser.isSet(output)) {
-        parsed.output = parser.value(output).toStdString();
+        parsed.output = ToStdPath(parser.value(output));
     }
     if (info.output == Output::Required && !parsed.output) {
         return UsageError(info, "say where to write with -o FILE", io);

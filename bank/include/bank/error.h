@@ -35,6 +35,10 @@ class InOutError : public Error {
     // even where N is also one of the codes above (EIO is 5, EINTR 4).
     static InOutError fromErrno(int err);
 
+    // The same for a Windows system error (GetLastError's number): the code that names the
+    // failure, else "I/O error N" with Windows' number N.
+    static InOutError fromWindowsError(unsigned long error);
+
     // "File not found" for 2, …, "I/O error %d" for a code without a text of its own.
     static std::string messageFor(int code);
 

@@ -278,6 +278,19 @@ INSTANTIATE_TEST_SUITE_P(Commands, UsageTest,
                                            Misuse{"TwoFiles", {"check", "a.qb", "b.qb"}}),
                          test::ParamName());
 
+TEST_F(BuildTest, ReadsAndWritesInAFolderNamedInRussianWithACharacterNoCodePageHolds) {
+    const std::filesystem::path folder = dir.path() / u8"Вопросы 5 «А» ✓";
+    std::filesystem::create_directory(folder);
+    WriteFile(folder / u8"вопросы.csv", Joined(GoodLines()));
+    const std::string in = dir.path().string() + "/Вопросы 5 «А» ✓/";
+    ASSERT_EQ(RunQbtoolWith({"build", in + "вопросы.csv", "-o", in + "урок ✓.qb"}).status, 0);
+    const QbtoolRun dump = RunQbtoolWith({"dump", in + "урок ✓.qb", "-o", in + "снова ✓.csv"});
+    EXPECT_EQ(dump.status, 0) << dump.err;
+    EXPECT_NE(dump.err.find("урок ✓.qb"), std::string::npos) << dump.err;
+    EXPECT_EQ(FileNames(folder),
+              (std::vector<std::string>{"вопросы.csv", "снова ✓.csv", "урок ✓.qb"}));
+}
+
 TEST_F(BuildTest, FailedWriteLeavesNoTemporaryFileBehind) {
     WriteFile(csv, Joined(GoodLines()));
     std::filesystem::create_directory(dir / "folder");

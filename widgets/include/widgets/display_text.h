@@ -14,6 +14,7 @@ namespace kletochka {
 // The text a field shows: exactly its significant characters, decoded from Windows-1251.
 QString DisplayText(const ShortString& field);
 
+// Every byte is one character; 0x98, unassigned in the code page, is U+0098.
 QString DecodeWindows1251(std::string_view bytes);
 
 // The Windows-1251 bytes of text, or nothing when a character has no place in that code page.
