@@ -213,27 +213,5 @@ TEST_F(SystemCuePlayerTest, AServerThatGoesAwayLeavesSilenceNotTheDevice) {
     EXPECT_EQ(outputs.devicesOpened, 0);
 }
 
-std::size_t ThreadCount() {
-    const auto tasks = std::filesystem::directory_iterator("/proc/self/task");
-    return static_cast<std::size_t>(std::distance(begin(tasks), end(tasks)));
-}
-
-// The real outputs start threads (the server client's, the device's where
-// there is one): SIGTERM must still end the program while they run. Without
-// a server or a device the client's thread still runs.
-TEST(SystemOutputs, TerminationSignalStillEndsTheProgram) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            SystemCuePlayer player(SystemOutputs());
-            static_cast<void>(player.Audible());
-            if (ThreadCount() < 2) {
-                std::exit(1);  // no thread of the player's: this would check nothing
-            }
-            std::raise(SIGTERM);
-        },
-        ::testing::KilledBySignal(SIGTERM), "");
-}
-
 }  // namespace
 }  // namespace kletochka

@@ -3,8 +3,6 @@
 // Paths and bitmap loading on their own.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "address_limit.h"
 #include "temp_dir.h"
 #include "ui/paths.h"
 #include "widgets/builtin_image.h"
@@ -77,13 +76,6 @@ TEST_F(BitmapTest, GoodBitmapsOfEveryDepthLoad) {
 }
 
 // The address space the process has mapped now, in bytes.
-rlim_t MappedBytes() {
-    std::ifstream statm("/proc/self/statm");
-    rlim_t pages = 0;
-    statm >> pages;
-    return pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE));
-}
-
 TEST_F(BitmapTest, SmallPictureLoadsWithoutABigBuffer) {
 #ifdef __SANITIZE_ADDRESS__
     GTEST_SKIP() << "the address sanitizer maps address space of its own";
@@ -91,18 +83,18 @@ TEST_F(BitmapTest, SmallPictureLoadsWithoutABigBuffer) {
     WriteFile(dir / "ok.bmp", BmpBytes(Solid({30, 20}, Qt::black, QImage::Format_RGB888)));
     const QString path = QString::fromStdString((dir / "ok.bmp").string());
     LoadCellBitmap(path);  // the decoder maps what it needs on first use
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_AS, &old), 0);
-    rlimit low = old;
-    low.rlim_cur = MappedBytes() + 32 * 1024 * 1024;
-    ASSERT_EQ(::setrlimit(RLIMIT_AS, &low), 0);
     std::string failure;
-    try {
-        LoadCellBitmap(path);
-    } catch (const std::exception& e) {
-        failure = e.what();
+    {
+        const test::AddressSpaceLimit limit(32 * 1024 * 1024);
+        if (!limit.active()) {
+            GTEST_SKIP() << "this system cannot limit a process's address space";
+        }
+        try {
+            LoadCellBitmap(path);
+        } catch (const std::exception& e) {
+            failure = e.what();
+        }
     }
-    ::setrlimit(RLIMIT_AS, &old);
     EXPECT_EQ(failure, "");
 }
 
