@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Widget tests never need a display, not even to be listed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", KLETOCHKA_HEADLESS_PLATFORM);
     kletochka::Application app(argc, argv);
     kletochka::Application::setErrorPresenter([](const QString& text, const QString& caption) {
         kletochka::test::ShownErrors() << caption + "|" + text;

@@ -19,7 +19,7 @@ void OnlyFatal(QtMsgType type, const QMessageLogContext&, const QString& message
 int main(int argc, char* argv[]) {
     // Text is measured with the window's fonts, but qbtool needs no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", KLETOCHKA_HEADLESS_PLATFORM);
     }
     const QtMessageHandler previous = qInstallMessageHandler(OnlyFatal);
     QGuiApplication app(argc, argv);

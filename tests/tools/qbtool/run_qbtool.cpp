@@ -19,7 +19,7 @@ void EnsureApplication() {
     static char* argv[] = {name, nullptr};
     if (QCoreApplication::instance() == nullptr) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qputenv("QT_QPA_PLATFORM", KLETOCHKA_HEADLESS_PLATFORM);
         }
         new QGuiApplication(argc, argv);
     }
