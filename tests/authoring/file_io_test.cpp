@@ -19,6 +19,7 @@
 
 #include "as_nobody.h"
 #include "authoring/file_io.h"
+#include "file_io_helpers.h"
 #include "param_name.h"
 #include "temp_dir.h"
 
@@ -27,6 +28,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using Reason = WriteError::Reason;
+using test::FailingAt;
+using test::FailureOf;
+using test::Names;
+using test::OverReadOnly;
 using test::ReadFile;
 using test::WriteFile;
 
@@ -51,40 +56,6 @@ struct stat Stat(const fs::path& path) {
 
 unsigned Permissions(const fs::path& path) {
     return Stat(path).st_mode & 07777;
-}
-
-std::vector<std::string> Names(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// The reason write failed with; a failure of the test when it did not fail.
-Reason FailureOf(const std::function<void()>& write) {
-    try {
-        write();
-    } catch (const WriteError& e) {
-        EXPECT_NE(std::string(e.what()).find(e.file().filename().string()), std::string::npos)
-            << e.what();
-        return e.reason();
-    }
-    ADD_FAILURE() << "written";
-    return Reason::Other;
-}
-
-WriteOptions OverReadOnly() {
-    WriteOptions options;
-    options.overReadOnly = true;
-    return options;
-}
-
-WriteOptions FailingAt(WriteStep step, int err) {
-    WriteOptions options;
-    options.beforeStep = [step, err](WriteStep now) { return now == step ? err : 0; };
-    return options;
 }
 
 class FileIo : public ::testing::Test {
