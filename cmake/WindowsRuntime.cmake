@@ -19,8 +19,10 @@ endforeach()
 find_file(KLETOCHKA_QTBASE_RU qtbase_ru.qm PATHS /usr/share/qt6/translations
   NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
+# qbtool draws its fit check off screen, through the minimal platform.
 set(plugins
   platforms Qt6::QWindowsIntegrationPlugin
+  platforms Qt6::QMinimalIntegrationPlugin
   styles Qt6::QWindowsVistaStylePlugin)
 if(TARGET Qt6::QICOPlugin)
   list(APPEND plugins imageformats Qt6::QICOPlugin)

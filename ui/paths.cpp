@@ -25,7 +25,10 @@ QString AppTitleOf(const QString& executablePath) {
 }
 
 QString BesideExecutable(const QString& exeDir, const QString& name) {
-    return exeDir + QLatin1Char('/') + name;
+    // The folder's own separator, so that a message names the file as the system does.
+    const bool backslashes =
+        exeDir.lastIndexOf(QLatin1Char('\\')) > exeDir.lastIndexOf(QLatin1Char('/'));
+    return exeDir + QLatin1Char(backslashes ? '\\' : '/') + name;
 }
 
 }  // namespace kletochka

@@ -3,6 +3,7 @@
 #include "widgets/cell_bitmap.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,14 +22,18 @@ constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 }  // namespace
 
 QImage LoadCellBitmap(const QString& file) {
-    const QString fullPath = QFileInfo(file).absoluteFilePath();
+    // Named as the system names it: "C:\Уроки\empty.bmp" on Windows.
+    const QString fullPath = QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
     QFile in(file);
     errno = 0;
     if (!in.open(QIODevice::ReadOnly)) {
         // Qt refuses a folder itself, without errno; say so as the system would.
         const int err = errno != 0 ? errno : QFileInfo(file).isDir() ? EISDIR : 0;
-        const QString reason =
-            err != 0 ? QString::fromLocal8Bit(std::strerror(err)) : in.errorString();
+        QString reason = err != 0 ? QString::fromLocal8Bit(std::strerror(err)) : in.errorString();
+        // Windows ends its words with a full stop, the C library does not; the box adds one.
+        if (reason.endsWith(QLatin1Char('.'))) {
+            reason.chop(1);
+        }
         throw BitmapError(
             QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath, reason).toStdString());
     }

@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor_files.h"
 
+#include <QDir>
 #include <QFile>
 
 #include "bank_files.h"
 #include "tables.h"
+#include "widgets/file_path.h"
 
 namespace kletochka::test {
 
 QString QtPath(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+    return QDir::fromNativeSeparators(FromStdPath(path));
 }
 
 QuestionBank::Records RussianRecords() {

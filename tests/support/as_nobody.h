@@ -26,4 +26,19 @@ void ExpectAsNobody(const std::function<void()>& check);
 void ExpectAsThisUserAndNobody(const std::filesystem::path& dir,
                                const std::function<void(const std::filesystem::path&)>& check);
 
+// While it lives, nobody (root aside) can read the file: its permissions are taken away,
+// or on Windows, which cannot take them from its owner, this process holds it open and
+// shares it with no one, as a spreadsheet program holds the file it has open.
+class UnreadableFile {
+  public:
+    explicit UnreadableFile(const std::filesystem::path& path);
+    UnreadableFile(const UnreadableFile&) = delete;
+    UnreadableFile& operator=(const UnreadableFile&) = delete;
+    ~UnreadableFile();
+
+  private:
+    std::filesystem::path m_path;
+    void* m_handle = nullptr;
+};
+
 }  // namespace kletochka::test

@@ -71,4 +71,14 @@ void ExpectAsThisUserAndNobody(const std::filesystem::path& dir,
     ExpectAsNobody([&] { check(theirs); });
 }
 
+UnreadableFile::UnreadableFile(const std::filesystem::path& path) : m_path(path) {
+    std::filesystem::permissions(m_path, std::filesystem::perms::none);
+}
+
+UnreadableFile::~UnreadableFile() {
+    std::error_code ignored;
+    std::filesystem::permissions(
+        m_path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write, ignored);
+}
+
 }  // namespace kletochka::test

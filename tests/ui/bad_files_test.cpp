@@ -28,7 +28,7 @@ struct BadFile {
     const char* path;  // relative to the test's folder
     Put put;
     std::string bytes;
-    const char* message;  // the box's text, "%1" for the folder; empty when the file loads
+    const char* message;  // the box's text, "%1" for the file's path; empty when the file loads
     int err = 0;          // when not 0, "%2" in message is the system's words for it
 };
 
@@ -55,8 +55,9 @@ class BadFileTest : public test::WindowTest, public ::testing::WithParamInterfac
     QStringList Box(const BadFile& bad) {
         if (*bad.message == '\0')
             return {};
-        QString text =
-            QString::fromUtf8(bad.message).arg(QString::fromStdString(dir.path().string()));
+        QString text = QString::fromUtf8(bad.message);
+        if (text.contains(QLatin1String("%1")))
+            text = text.arg(QString::fromStdString((dir / bad.path).make_preferred().string()));
         if (bad.err != 0)
             text = text.arg(test::SystemMessage(bad.err));
         return {QApplication::applicationDisplayName() + "|" + text};
@@ -92,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"missing", "none.qb", Put::Nothing, {}, "File not found."},
         BadFile{"inMissingFolder", "nofolder/b.qb", Put::Nothing, {}, "Invalid filename."},
         BadFile{"fileUsedAsFolder", "file/b.qb", Put::Nothing, {}, "Invalid filename."},
-        BadFile{"folder", "folder.qb", Put::Folder, {}, "I/O error 21."},
+        BadFile{"folder", "folder.qb", Put::Folder, {}, test::FolderAsBankMessage()},
         BadFile{"empty", "b.qb", Put::Bytes, {}, "Read beyond end of file."},
         BadFile{"oneByte", "b.qb", Put::Bytes, kGoodBank.substr(0, 1), "Read beyond end of file."},
         BadFile{"oneRecordLessOneByte", "b.qb", Put::Bytes, kGoodBank.substr(0, 287),
@@ -163,7 +164,7 @@ std::string Ogg() {
 INSTANTIATE_TEST_SUITE_P(
     Matrix, BadSoundTest,
     ::testing::Values(
-        BadFile{"missing", "bin/click.wav", Put::Nothing, {}, "Couldn't open %1/bin/click.wav."},
+        BadFile{"missing", "bin/click.wav", Put::Nothing, {}, "Couldn't open %1."},
         BadFile{"empty", "bin/click.wav", Put::Bytes, {}, "Not a wave file."},
         BadFile{"text", "bin/click.wav", Put::Bytes, "this is not a sound\n", "Not a wave file."},
         BadFile{"dataCutShort", "bin/click.wav", Put::Bytes, test::Wave(100, 8820),
@@ -208,18 +209,8 @@ TEST_P(BadPictureTest, StopsTheRoundStartOrShowsThePicture) {
 INSTANTIATE_TEST_SUITE_P(
     Matrix, BadPictureTest,
     ::testing::Values(
-        BadFile{"missing",
-                "empty.bmp",
-                Put::Nothing,
-                {},
-                "Cannot open file \"%1/empty.bmp\". %2.",
-                ENOENT},
-        BadFile{"folder",
-                "empty.bmp",
-                Put::Folder,
-                {},
-                "Cannot open file \"%1/empty.bmp\". %2.",
-                EISDIR},
+        BadFile{"missing", "empty.bmp", Put::Nothing, {}, "Cannot open file \"%1\". %2.", ENOENT},
+        BadFile{"folder", "empty.bmp", Put::Folder, {}, "Cannot open file \"%1\". %2.", EISDIR},
         BadFile{"empty", "empty.bmp", Put::Bytes, {}, "Bitmap image is not valid."},
         BadFile{"text", "empty.bmp", Put::Bytes, "not a picture at all",
                 "Bitmap image is not valid."},

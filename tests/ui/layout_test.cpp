@@ -134,6 +134,9 @@ TEST_F(WindowTest, BandsAreSolidAndStretchOverTheWidth) {
 // The class sees the start-up frame whole at once: no band is painted a second
 // time because its width changed while the first frame was being painted.
 TEST_F(WindowTest, FirstFrameNeedsOnePaint) {
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        GTEST_SKIP() << "paints are counted as the offscreen platform delivers them";
+    }
     struct PaintCount : QObject {
         int paints = 0;
         bool eventFilter(QObject*, QEvent* event) override {

@@ -39,6 +39,8 @@ TEST(Paths, ExeDirCutsAtTheLastSlashOfEitherKind) {
         EXPECT_EQ(ExeDirOf(path), QString(dir)) << path;
     }
     EXPECT_EQ(BesideExecutable("/opt/k", "good.wav"), "/opt/k/good.wav");
+    EXPECT_EQ(BesideExecutable("C:\\Игры\\K", "good.wav"), "C:\\Игры\\K\\good.wav");
+    EXPECT_EQ(BesideExecutable("C:\\Игры/K", "good.wav"), "C:\\Игры/K/good.wav");
 }
 
 TEST(Paths, TitleIsTheNameCutAtTheFirstDotWithTheRestLowered) {
@@ -108,8 +110,8 @@ TEST_F(BitmapTest, BareNameIsShownWithTheWorkingFolder) {
         message = e.what();
     }
     QDir::setCurrent(cwd);
-    EXPECT_EQ(message, "Cannot open file \"" + (dir / "zero.bmp").string() + "\". " +
-                           test::SystemMessage(ENOENT).toStdString());
+    EXPECT_EQ(message, "Cannot open file \"" + (dir / "zero.bmp").make_preferred().string() +
+                           "\". " + test::SystemMessage(ENOENT).toStdString());
 }
 
 // Only the named format is tried: a JPEG is neither PNG nor BMP here, though
@@ -134,20 +136,15 @@ TEST(BuiltInImage, ReadsTheNamedFormatOnly) {
     }
 }
 
-bool ImagePluginLoaded() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
-}
-
 // Our own pictures load none of Qt's image plugins (nor libjpeg); an ordinary
 // read loads them all to ask each whether it can. Each check runs in a fresh process.
 TEST(BuiltInImage, LoadsNoImagePlugin) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const QString picture = QStringLiteral(":/crosses.bmp");
     EXPECT_EXIT(
-        std::exit(!ReadBuiltInImage(picture, "bmp").isNull() && !ImagePluginLoaded() ? 0 : 1),
+        std::exit(!ReadBuiltInImage(picture, "bmp").isNull() && !test::ImagePluginLoaded() ? 0 : 1),
         ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(std::exit(!QImage(picture).isNull() && ImagePluginLoaded() ? 0 : 1),
+    EXPECT_EXIT(std::exit(!QImage(picture).isNull() && test::ImagePluginLoaded() ? 0 : 1),
                 ::testing::ExitedWithCode(0), "");
 }
 

@@ -145,7 +145,9 @@ std::optional<QString> RandomSessionTest::CueError(const QString& name) const {
         return std::nullopt;
     // tada.wav is opened by its bare name, the others beside the executable.
     const QString path =
-        name == "tada.wav" ? name : QString::fromStdString((dir / "bin").string()) + "/" + name;
+        name == "tada.wav"
+            ? name
+            : QString::fromStdString((dir / "bin" / name.toStdString()).make_preferred().string());
     return test::CannotOpenMessage(path);
 }
 
@@ -155,8 +157,8 @@ std::optional<QString> RandomSessionTest::PictureError(const QString& name) cons
             return std::nullopt;
         case FileState::Missing:
             return "Cannot open file \"" +
-                   QString::fromStdString((dir / name.toStdString()).string()) + "\". " +
-                   test::SystemMessage(ENOENT) + ".";
+                   QString::fromStdString((dir / name.toStdString()).make_preferred().string()) +
+                   "\". " + test::SystemMessage(ENOENT) + ".";
         case FileState::Garbage:
             return QStringLiteral("Bitmap image is not valid.");
     }

@@ -8,18 +8,12 @@
 #include <QTimer>
 #include <QTimerEvent>
 
-#include <cstring>
-
 #include "bank_files.h"
 #include "sound/plugin/system_cue_player.h"
 #include "widgets/cell_bitmap.h"
 #include "widgets/picture_button.h"
 
 namespace kletochka::test {
-
-QString SystemMessage(int err) {
-    return QString::fromLocal8Bit(std::strerror(err));
-}
 
 QStringList& ShownErrors() {
     static QStringList errors;

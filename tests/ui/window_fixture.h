@@ -12,6 +12,7 @@
 
 #include "fakes.h"
 #include "qstring_printing.h"
+#include "system_facts.h"
 #include "temp_dir.h"
 #include "ui/main_window.h"
 
@@ -19,10 +20,6 @@ namespace kletochka::test {
 
 // Every error the application would have shown in its box: "caption|text".
 QStringList& ShownErrors();
-
-// The system's words for errno err in the language the tests run under, as a
-// box shows them for a file that cannot be opened.
-QString SystemMessage(int err);
 
 // Writes a solid bitmap of the given size and colour.
 void WriteBitmap(const std::filesystem::path& path, QColor color, QSize size = {40, 40});

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTranslator>
@@ -69,7 +70,8 @@ TEST_F(RussianWindow, PreviewMarksSayWhatTheProblemListSays) {
 
 TEST_F(RussianWindow, WhatASaveAsksOrSaysIsRussianAndNamesTheFile) {
     EXPECT_TRUE(DiskChangeQuestion(QStringLiteral("/школа/урок.qb"), false)
-                    .startsWith(QStringLiteral("Файл «/школа/урок.qb» изменила другая программа")));
+                    .startsWith(QStringLiteral("Файл «%1» изменила другая программа")
+                                    .arg(QDir::toNativeSeparators("/школа/урок.qb"))));
     kletochka::test::TempDir dir;
     const QString bank = QString::fromStdString((dir / "урок.qb").string());
     authoring::WriteOptions options;

@@ -14,7 +14,8 @@ QString ExeDirOf(const QString& executablePath);
 // every letter after the first in lower case.
 QString AppTitleOf(const QString& executablePath);
 
-// ExeDir + "/" + name: the sound files that lie beside the executable.
+// ExeDir + "/" + name, or + "\" + name where the folder is spelt so: the sound files
+// that lie beside the executable.
 QString BesideExecutable(const QString& exeDir, const QString& name);
 
 }  // namespace kletochka
