@@ -19,11 +19,37 @@ LabelLook TextLook(ScreenText where) {
     return {ArialFont(32, false), colors::clNavy, Qt::AlignLeft, colors::clBtnFace};
 }
 
-int TextWidth(ScreenText where, const QString& text) {
+namespace {
+
+QFontMetrics Metrics(ScreenText where) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         throw Error("measuring text needs a QGuiApplication");
     }
-    return QFontMetrics(TextLook(where).font).horizontalAdvance(text);
+    return QFontMetrics(TextLook(where).font);
+}
+
+}  // namespace
+
+QString ShownText(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            ++i;  // a last "&" shows nothing
+        }
+        if (i < text.size()) {
+            shown += text[i];
+        }
+    }
+    return shown;
+}
+
+int TextWidth(ScreenText where, const QString& text) {
+    return Metrics(where).horizontalAdvance(ShownText(text));
+}
+
+int AverageLetterWidth(ScreenText where) {
+    return Metrics(where).averageCharWidth();
 }
 
 void SetUpScreenText(Label& label, ScreenText where, QPoint topLeft) {

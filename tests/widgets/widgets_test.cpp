@@ -5,10 +5,12 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 
 #include "widgets/fonts.h"
 #include "widgets/label.h"
 #include "widgets/picture_button.h"
+#include "widgets/screen_text.h"
 
 namespace kletochka {
 namespace {
@@ -50,6 +52,31 @@ TEST(LabelDrawing, AmpersandIsAMnemonicAndDoubleAmpersandOneSign) {
               ColumnsWith(b.copy(0, 0, 300, 30), Qt::black));
     // "A&&B" shows a third sign between the letters.
     EXPECT_GT(ColumnsWith(c, Qt::black), ColumnsWith(a, Qt::black));
+}
+
+TEST(ScreenTextWidth, IsTheWidthTheLabelDrawsWithEachAmpersandHidden) {
+    for (const ScreenText where : {ScreenText::Question, ScreenText::Answer}) {
+        EXPECT_EQ(TextWidth(where, "Кошки & собаки"), TextWidth(where, "Кошки  собаки"));
+        EXPECT_EQ(TextWidth(where, "Чип && Дейл"), TextWidth(where, "Чип &&& Дейл"));
+        EXPECT_EQ(TextWidth(where, "Да&"), TextWidth(where, "Да"));
+    }
+    EXPECT_EQ(ShownText("a&&&b&"), "a&b");
+
+    // The ink of the drawn text ends within the measured width, not an "&" further on.
+    const QString text = QStringLiteral("WW&WW&&W");
+    std::unique_ptr<Label> label(MakeLabel(text));
+    const QImage image = label->grab().toImage();
+    int lastInk = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixelColor(x, y) != QColor(Qt::white)) {
+                lastInk = x;
+            }
+        }
+    }
+    const int width = TextWidth(ScreenText::Answer, text);
+    EXPECT_LE(lastInk, width);
+    EXPECT_GE(lastInk, width - 4);
 }
 
 TEST(LabelDrawing, OpaqueFillsTransparentDoesNotAndLongTextIsCutNotWrapped) {

@@ -23,8 +23,13 @@ inline constexpr QSize TextSize(ScreenText where) {
 inline constexpr int TextRoom(ScreenText where) {
     return TextSize(where).width();
 }
-// The width text takes there in pixels; throws Error without a QGuiApplication.
+// text as a label shows it: each "&" hidden, the character after it kept ("&&" shows one "&").
+QString ShownText(const QString& text);
+// The width text takes there in pixels, "&" hidden as the label hides it; throws
+// Error without a QGuiApplication.
 int TextWidth(ScreenText where, const QString& text);
+// The width of an average letter there, for a guess at how many more fit.
+int AverageLetterWidth(ScreenText where);
 
 // The left edges of the crosses' letters and answers; the question line spans the board.
 inline constexpr int kLetterLeft = 8;
