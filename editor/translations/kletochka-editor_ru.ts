@@ -132,6 +132,10 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <source>Save &amp;as…</source>
         <translation>Сохранить &amp;как…</translation>
     </message>
+    <message>
+        <source>&amp;Don&apos;t save</source>
+        <translation>&amp;Не сохранять</translation>
+    </message>
 </context>
 <context>
     <name>kletochka::editor::BankDocument</name>

@@ -129,8 +129,10 @@ bool EditorWindow::settleUnsaved() {
         return true;
     }
     switch (m_dialogs->askUnsaved(this, windowTitle().remove(QStringLiteral("[*]")))) {
-        case EditorDialogs::Unsaved::Save:
+        case EditorDialogs::Unsaved::Save: {
+            const QScopedValueRollback chosen(m_saveChosen, true);
             return save();
+        }
         case EditorDialogs::Unsaved::Discard:
             return true;
         case EditorDialogs::Unsaved::Cancel:
@@ -164,7 +166,7 @@ bool EditorWindow::saveTo(const QString& path, SaveConsent consent) {
     for (const BankProblem& problem : m_document->problems().shownInGame()) {
         flaws << problem.described();
     }
-    if (!flaws.isEmpty() && !m_dialogs->confirmFlawedSave(this, flaws)) {
+    if (!flaws.isEmpty() && !m_dialogs->confirmFlawedSave(this, flaws, m_saveChosen)) {
         return false;
     }
     return writeTo(path, consent);

@@ -33,6 +33,8 @@ class SystemDialogs : public EditorDialogs {
                         tr("The questions in \"%1\" have changed. Save them?").arg(name),
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
         box.setDefaultButton(QMessageBox::Save);
+        // Qt's own word for Discard reads as "reject" in Russian; this one says what happens.
+        box.button(QMessageBox::Discard)->setText(tr("&Don't save"));
         switch (box.exec()) {
             case QMessageBox::Save:
                 return Unsaved::Save;
@@ -43,13 +45,13 @@ class SystemDialogs : public EditorDialogs {
         }
     }
 
-    bool confirmFlawedSave(QWidget* parent, const QStringList& flaws) override {
+    bool confirmFlawedSave(QWidget* parent, const QStringList& flaws, bool saveChosen) override {
         QMessageBox box(QMessageBox::Warning, tr("The class will not see everything"),
                         tr("%n text(s) would be shown empty or cut off in the game. Save anyway?",
                            nullptr, static_cast<int>(flaws.size())),
                         QMessageBox::Save | QMessageBox::Cancel, parent);
         box.setDetailedText(flaws.join(QLatin1Char('\n')));
-        box.setDefaultButton(QMessageBox::Cancel);
+        box.setDefaultButton(saveChosen ? QMessageBox::Save : QMessageBox::Cancel);
         return box.exec() == QMessageBox::Save;
     }
 

@@ -21,6 +21,7 @@ class FakeDialogs : public EditorDialogs {
         bool saveFlawed = true;
         QStringList errors;
         QStringList flawsSeen;
+        bool flawedSaveChosen = false;  // the last warning came after the person chose Save
         int unsavedAsked = 0;
     };
 
@@ -39,8 +40,9 @@ class FakeDialogs : public EditorDialogs {
         m_log.unsaved.pop_front();
         return answer;
     }
-    bool confirmFlawedSave(QWidget*, const QStringList& flaws) override {
+    bool confirmFlawedSave(QWidget*, const QStringList& flaws, bool saveChosen) override {
         m_log.flawsSeen = flaws;
+        m_log.flawedSaveChosen = saveChosen;
         return m_log.saveFlawed;
     }
     FileChoice askAboutFile(QWidget*, const QString& message,

@@ -10,12 +10,14 @@
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
+#include <functional>
 
 #include "as_nobody.h"
 #include "authoring/table_columns.h"
@@ -72,6 +74,20 @@ void Type(QWidget* widget, const QString& text) {
 
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+// Acts on the next message box up other than `after`, while the window waits in its event loop.
+void OnNextBox(std::function<void(QMessageBox*)> act, QPointer<QMessageBox> after = {},
+               int tries = 100) {
+    QTimer::singleShot(0, [act = std::move(act), after, tries] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if ((box == nullptr || box == after.data()) && tries > 0) {
+            OnNextBox(act, after, tries - 1);
+            return;
+        }
+        ASSERT_NE(box, nullptr);
+        act(box);
+    });
 }
 
 class EditorSession : public ::testing::Test {
@@ -281,6 +297,30 @@ TEST_F(EditorSession, UnsavedChangesAskBeforeClosingOpeningOrNew) {
     EXPECT_TRUE(window->close());
 }
 
+TEST_F(EditorSession, AWarningAfterTheTeacherSaidSaveOffersSavingFirst) {
+    const auto bank = WriteBank("gap.qb");
+    ASSERT_TRUE(window->openFile(Path(bank)));
+    Edit(Field::AnswerA)->setFocus();
+    Press(QKeySequence::SelectAll);
+    Press(Qt::Key_Backspace);
+
+    log.saveFlawed = false;
+    Press(QKeySequence::Save);
+    ASSERT_EQ(log.flawsSeen.size(), 1);
+    EXPECT_FALSE(log.flawedSaveChosen);
+
+    log.flawsSeen.clear();
+    log.unsaved = {EditorDialogs::Unsaved::Save};
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(log.flawsSeen.size(), 1);
+    EXPECT_TRUE(log.flawedSaveChosen);
+
+    // Only that save: the next Ctrl+S is careful again.
+    Press(QKeySequence::Save);
+    EXPECT_FALSE(log.flawedSaveChosen);
+    EXPECT_EQ(ReadFile(bank), BankBytes(NumberedRecords()));
+}
+
 TEST_F(EditorSession, TheRealQuestionBoxAnswersCancelThenSave) {
     const auto bank = WriteBank("real.qb");
     window = Open(MakeSystemDialogs());
@@ -306,6 +346,34 @@ TEST_F(EditorSession, TheRealQuestionBoxAnswersCancelThenSave) {
     auto records = NumberedRecords();
     records[0].question.assign("Q1!");
     EXPECT_EQ(ReadFile(bank), BankBytes(records));
+}
+
+TEST_F(EditorSession, TheRealBoxesSayDontSaveAndAfterSaveDefaultToSaving) {
+    const auto bank = WriteBank("real.qb");
+    window = Open(MakeSystemDialogs());
+    ASSERT_TRUE(window->openFile(Path(bank)));
+    Edit(Field::AnswerA)->setFocus();
+    Press(QKeySequence::SelectAll);
+    Press(Qt::Key_Backspace);
+
+    QString dontSave;
+    bool saveIsDefault = false;
+    OnNextBox([&](QMessageBox* unsaved) {
+        dontSave = unsaved->button(QMessageBox::Discard)->text();
+        // The warning about the empty answer comes up once this box has gone.
+        OnNextBox(
+            [&](QMessageBox* warning) {
+                saveIsDefault = warning->defaultButton() != nullptr &&
+                                warning->defaultButton() == warning->button(QMessageBox::Save);
+                warning->button(QMessageBox::Save)->click();
+            },
+            unsaved);
+        unsaved->button(QMessageBox::Save)->click();
+    });
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dontSave, QStringLiteral("&Don't save"));
+    EXPECT_TRUE(saveIsDefault);
+    EXPECT_EQ(ReadFile(bank), BankBytes(window->document().records()));
 }
 
 TEST_F(EditorSession, ExportedTablesOpenAsTheSameBankAndTheSheetBecomesAPdf) {

@@ -26,8 +26,9 @@ class EditorDialogs {
                              const QString& filter) = 0;
     // What to do with unsaved changes to the bank called name.
     virtual Unsaved askUnsaved(QWidget* parent, const QString& name) = 0;
-    // Whether to save although the class would not see these texts whole.
-    virtual bool confirmFlawedSave(QWidget* parent, const QStringList& flaws) = 0;
+    // Whether to save although the class would not see these texts whole;
+    // saveChosen: the person has just said Save (to close), so Save is the default.
+    virtual bool confirmFlawedSave(QWidget* parent, const QStringList& flaws, bool saveChosen) = 0;
     // What to do with a file that is not as expected: message says why; Cancel is always offered.
     virtual FileChoice askAboutFile(QWidget* parent, const QString& message,
                                     const QList<FileChoice>& offered) = 0;

@@ -100,6 +100,7 @@ class EditorWindow : public QMainWindow {
     QListView* m_problemList = nullptr;
     QMenu* m_recentMenu = nullptr;
     bool m_checkingDisk = false;
+    bool m_saveChosen = false;  // saving because the person answered Save to a question
 };
 
 }  // namespace kletochka::editor
