@@ -189,6 +189,7 @@ void EditorWindow::showCell() {
         m_preview->showText(field, text);
     }
     m_form->showCorrect(m_document->correct(round, cell));
+    m_form->clearRefusal();
     statusBar()->showMessage(tr("Round %1, cell %2").arg(round).arg(CellCaption(cell)));
 }
 

@@ -110,6 +110,10 @@ QString QuestionForm::refusal() const {
     return m_refusal->text();
 }
 
+void QuestionForm::clearRefusal() {
+    showRefusal({});
+}
+
 void QuestionForm::focusOn(Field field) {
     if (field == Field::Correct) {
         QAbstractButton* checked = m_answers->checkedButton();

@@ -223,6 +223,10 @@ TEST_F(EditorSession, APastedEmojiIsRefusedAndChangesNothing) {
     EXPECT_EQ(window->document().undoStack()->count(), steps);
     EXPECT_TRUE(window->form()->refusal().contains(QLatin1String("U+1F408")))
         << window->form()->refusal().toStdString();
+
+    // It was about that question: another cell starts without it.
+    Press(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(window->form()->refusal(), QString());
 }
 
 TEST_F(EditorSession, AProblemLeadsToItsField) {

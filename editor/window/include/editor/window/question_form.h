@@ -31,6 +31,8 @@ class QuestionForm : public QWidget {
     QAbstractButton* answerButton(int answer) const;
     // Why the last edit was refused; empty after one that was taken.
     QString refusal() const;
+    // Forgets the refusal, which was about another question.
+    void clearRefusal();
     // Puts the keyboard focus on a text field or on the A/B/C choice.
     void focusOn(Field field);
 
