@@ -87,7 +87,7 @@ bool BankDocument::isModified() const {
 
 void BankDocument::newBank() {
     m_problems.setFileProblems({});
-    replaceAll({}, {}, {}, false);
+    replaceAll({}, {}, {});
 }
 
 void BankDocument::open(const QString& path) {
@@ -103,14 +103,14 @@ void BankDocument::openBank(const QString& path) {
     const authoring::FileStamp stamp = StampOf(path);
     const QuestionBank::Records records = ReadBankFile(path);
     m_problems.setFileProblems(FileProblems(path));
-    replaceAll(records, path, path, false);
+    replaceAll(records, path, path);
     m_stamp = m_told = stamp;
 }
 
 void BankDocument::openTable(const QString& path) {
     const QuestionBank::Records records = ReadTableFile(path);
     m_problems.setFileProblems({});
-    replaceAll(records, {}, BankNameFor(path), true);
+    replaceAll(records, {}, BankNameFor(path), path);
 }
 
 void BankDocument::save(SaveConsent consent) {
@@ -141,7 +141,7 @@ void BankDocument::saveAs(const QString& path, SaveConsent consent) {
     // The file now holds the 63 records and nothing after them.
     m_problems.setFileProblems({});
     emit problemsChanged();
-    m_fromTable = false;
+    m_table.clear();
     m_suggested = path;
     endTyping();
     setPath(path);
@@ -203,10 +203,10 @@ void BankDocument::storeCorrect(int round, int cell, int correct) {
 }
 
 void BankDocument::replaceAll(const QuestionBank::Records& records, const QString& path,
-                              const QString& suggested, bool fromTable) {
+                              const QString& suggested, const QString& table) {
     m_records = records;
     m_suggested = suggested;
-    m_fromTable = fromTable;
+    m_table = table;
     endTyping();
     m_undo.clear();
     m_problems.recheckAll(m_records);
@@ -228,7 +228,7 @@ bool BankDocument::isOwnFile(const QString& path) const {
 }
 
 void BankDocument::updateModified() {
-    const bool modified = m_fromTable || !m_undo.isClean();
+    const bool modified = !m_table.isEmpty() || !m_undo.isClean();
     if (modified != m_modified) {
         m_modified = modified;
         emit modifiedChanged(m_modified);

@@ -326,6 +326,10 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <source>Reloaded %1</source>
         <translation>Открыт заново: %1</translation>
     </message>
+    <message>
+        <source>%1 (table)</source>
+        <translation>%1 (таблица)</translation>
+    </message>
 </context>
 <context>
     <name>kletochka::editor::PreviewPane</name>

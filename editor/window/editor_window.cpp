@@ -223,11 +223,14 @@ void EditorWindow::jumpToProblem(const QModelIndex& index) {
 }
 
 void EditorWindow::showTitle() {
-    // The application adds its own name, "Question editor", after the bank's.
+    // The application adds its own name, "Question editor", after the bank's. A bank
+    // made from a table is named by the table: its .qb does not exist until saved.
     const QString path = m_document->filePath();
-    const QString shown = !path.isEmpty() ? path : m_document->suggestedPath();
-    setWindowTitle((shown.isEmpty() ? tr("New questions") : QFileInfo(shown).fileName()) +
-                   QStringLiteral("[*]"));
+    const QString table = m_document->tablePath();
+    const QString shown = !path.isEmpty()    ? QFileInfo(path).fileName()
+                          : !table.isEmpty() ? tr("%1 (table)").arg(QFileInfo(table).fileName())
+                                             : tr("New questions");
+    setWindowTitle(shown + QStringLiteral("[*]"));
     setWindowFilePath(path);
     setWindowModified(m_document->isModified());
 }

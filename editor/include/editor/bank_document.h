@@ -48,6 +48,8 @@ class BankDocument : public QObject {
     const QString& filePath() const { return m_path; }
     // Where Save As starts: the bank file, or a table's name ending in .qb instead.
     const QString& suggestedPath() const { return m_suggested; }
+    // The table the bank was made from, until it is saved as a bank; empty otherwise.
+    const QString& tablePath() const { return m_table; }
 
     // An empty bank in place of this one.
     void newBank();
@@ -99,7 +101,7 @@ class BankDocument : public QObject {
     void storeText(int round, int cell, Field field, const ShortString& text);
     void storeCorrect(int round, int cell, int correct);
     void replaceAll(const QuestionBank::Records& records, const QString& path,
-                    const QString& suggested, bool fromTable);
+                    const QString& suggested, const QString& table = {});
     void setPath(const QString& path);
     void updateModified();
     // path names the bank's own file, however it is spelt.
@@ -108,9 +110,9 @@ class BankDocument : public QObject {
     QuestionBank::Records m_records{};
     QString m_path;
     QString m_suggested;
+    QString m_table;               // made from this table and not saved as a bank yet
     authoring::FileStamp m_stamp;  // the file as last opened or saved
     authoring::FileStamp m_told;   // the last change takeDiskChange() gave
-    bool m_fromTable = false;      // made from a table and not saved as a bank yet
     bool m_modified = false;
     int m_typingRun = 0;  // commands of one run of typing share it
     QUndoStack m_undo;

@@ -229,6 +229,24 @@ TEST_F(EditorSession, APastedEmojiIsRefusedAndChangesNothing) {
     EXPECT_EQ(window->form()->refusal(), QString());
 }
 
+TEST_F(EditorSession, ATableIsNamedAsATableAndSaveAsksWhereTheBankGoes) {
+    ASSERT_TRUE(window->openFile(Path(WriteBank("source.qb"))));
+    log.paths = {Path(dir / "lesson.csv")};
+    window->findChild<QAction*>("exportUtf8")->trigger();
+
+    window = Open();
+    ASSERT_TRUE(window->openFile(Path(dir / "lesson.csv")));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("lesson.csv (table)[*]"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "lesson.qb"));
+
+    log.paths = {Path(dir / "lesson.qb")};
+    Press(QKeySequence::Save);
+    EXPECT_TRUE(log.paths.empty()) << "Save did not ask where";
+    EXPECT_EQ(ReadFile(dir / "lesson.qb"), BankBytes(NumberedRecords()));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("lesson.qb[*]"));
+    EXPECT_FALSE(window->isWindowModified());
+}
+
 TEST_F(EditorSession, AProblemLeadsToItsField) {
     auto records = NumberedRecords();
     records[static_cast<std::size_t>(authoring::RecordNumber(3, 5) - 1)].answerB.assign("");
