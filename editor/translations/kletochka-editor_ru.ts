@@ -171,10 +171,6 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <translation>Двойной щелчок или Enter — перейти к полю</translation>
     </message>
     <message>
-        <source>What the class sees</source>
-        <translation>Что увидит класс</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>&amp;Правка</translation>
     </message>
@@ -327,6 +323,14 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <translation>Открыт заново: %1</translation>
     </message>
     <message>
+        <source>What the class sees (font %1)</source>
+        <translation>Что увидит класс (шрифт %1)</translation>
+    </message>
+    <message>
+        <source>What the class sees (font %1 in place of the game&apos;s %2)</source>
+        <translation>Что увидит класс (шрифт %1 вместо игрового %2)</translation>
+    </message>
+    <message>
         <source>%1 (table)</source>
         <translation>%1 (таблица)</translation>
     </message>
@@ -460,8 +464,36 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <translation>Почему не принята последняя правка</translation>
     </message>
     <message>
-        <source>%1 of %2 left</source>
-        <translation>осталось %1 из %2</translation>
+        <source>Estimated from the width left on the screen line; a field holds at most %1 characters</source>
+        <translation>Оценка по ширине, что осталась в строке на экране; поле вмещает не больше %1 символов</translation>
+    </message>
+    <message numerus="yes">
+        <source>≈%n letter(s) too many for the screen</source>
+        <translation>
+            <numerusform>на ≈%n букву больше, чем помещается на экране</numerusform>
+            <numerusform>на ≈%n буквы больше, чем помещается на экране</numerusform>
+            <numerusform>на ≈%n букв больше, чем помещается на экране</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>≈%n more letter(s)</source>
+        <translation>
+            <numerusform>ещё ≈%n буква</numerusform>
+            <numerusform>ещё ≈%n буквы</numerusform>
+            <numerusform>ещё ≈%n букв</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more letter(s), the field&apos;s limit</source>
+        <translation>
+            <numerusform>ещё %n буква, больше поле не вместит</numerusform>
+            <numerusform>ещё %n буквы, больше поле не вместит</numerusform>
+            <numerusform>ещё %n букв, больше поле не вместит</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the field is full</source>
+        <translation>поле заполнено</translation>
     </message>
 </context>
 <context>

@@ -121,7 +121,13 @@ void EditorWindow::makeLayout() {
     middle->addWidget(problems, 2);
     column->addLayout(middle, 1);
 
-    auto* previewBox = new QGroupBox(tr("What the class sees"), central);
+    // The game's face may be missing here; the caption names the one that stands in for it.
+    const QString family = ShownFamily();
+    auto* previewBox = new QGroupBox(
+        family == GameFamily() ? tr("What the class sees (font %1)").arg(family)
+                               : tr("What the class sees (font %1 in place of the game's %2)")
+                                     .arg(family, GameFamily()),
+        central);
     auto* previewLayout = new QVBoxLayout(previewBox);
     auto* scroll = new QScrollArea(previewBox);
     m_preview = new PreviewPane;

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/window/preview_pane.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "editor/window/problem_texts.h"
 #include "widgets/label.h"
@@ -50,6 +53,23 @@ int ShownWidth(Field field, const QString& text) {
 
 int ShownRoom(Field field) {
     return TextRoom(Where(field));
+}
+
+int LettersLeft(Field field, const QString& text) {
+    const qsizetype letters = ShownText(text).size();
+    const int width = ShownWidth(field, text);
+    const double perLetter = std::max(
+        1.0, letters > 0 ? double(width) / double(letters) : AverageLetterWidth(Where(field)));
+    const double left = (ShownRoom(field) - width) / perLetter;
+    return static_cast<int>(left >= 0 ? std::floor(left) : std::min(-1.0, std::floor(left)));
+}
+
+QString ShownFamily() {
+    return QFontInfo(TextLook(ScreenText::Question).font).family();
+}
+
+QString GameFamily() {
+    return TextLook(ScreenText::Question).font.family();
 }
 
 PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {

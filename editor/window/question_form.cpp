@@ -11,6 +11,7 @@
 
 #include "editor/text_limit.h"
 #include "editor/window/field_edit.h"
+#include "editor/window/preview_pane.h"
 
 namespace kletochka::editor {
 
@@ -39,6 +40,9 @@ QuestionForm::QuestionForm(QWidget* parent)
         caption->setBuddy(edit);
         auto* counter = new QLabel(this);
         counter->setAccessibleName(tr("%1: characters left").arg(names.at(At(field))));
+        counter->setToolTip(tr("Estimated from the width left on the screen line; a field "
+                               "holds at most %1 characters")
+                                .arg(ShortString::kCapacity));
         grid->addWidget(caption, row, 0);
         grid->addWidget(edit, row, 1);
         grid->addWidget(counter, row, 2);
@@ -131,8 +135,21 @@ bool QuestionForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QuestionForm::showRoom(Field field) {
-    const int left = MeasureText(edit(field)->text()).left;
-    counter(field)->setText(tr("%1 of %2 left").arg(left).arg(ShortString::kCapacity));
+    // What runs out first: the screen line, as a guess in letters, or the field's bytes.
+    const QString text = edit(field)->text();
+    const int bytes = MeasureText(text).left;
+    const int letters = LettersLeft(field, text);
+    QString room;
+    if (letters < 0) {
+        room = tr("≈%n letter(s) too many for the screen", nullptr, -letters);
+    } else if (bytes > letters) {
+        room = tr("≈%n more letter(s)", nullptr, letters);
+    } else if (bytes > 0) {
+        room = tr("%n more letter(s), the field's limit", nullptr, bytes);
+    } else {
+        room = tr("the field is full");
+    }
+    counter(field)->setText(room);
 }
 
 void QuestionForm::showRefusal(const QString& reason) {

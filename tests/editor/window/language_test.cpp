@@ -6,11 +6,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QTranslator>
 #include <cerrno>
 
+#include "bank_files.h"
 #include "editor/document_files.h"
 #include "editor/window/editor_window.h"
 #include "editor/window/field_rules.h"
@@ -19,6 +26,7 @@
 #include "editor/window/question_form.h"
 #include "fake_dialogs.h"
 #include "temp_dir.h"
+#include "widgets/label.h"
 
 namespace kletochka::editor {
 namespace {
@@ -56,6 +64,39 @@ TEST_F(RussianWindow, MenusFieldsProblemsAndRefusalsSpeakRussian) {
     EXPECT_EQ(ProblemSummary(empty),
               QStringLiteral("Гейм 2, клетка В, ответ C: пусто, класс ничего не увидит"));
     EXPECT_TRUE(FieldRefusal(QStringLiteral("😀"))->contains(QStringLiteral("нельзя сохранить")));
+}
+
+TEST_F(RussianWindow, TheCaptionNamesTheFontATableItsNameAndCloseSaysDontSave) {
+    kletochka::test::TempDir dir;
+    const QString table = QString::fromStdString((dir / "урок.csv").string());
+    WriteTableFile(table, kletochka::test::NumberedRecords(), authoring::TableFlavour::Utf8Comma);
+    // Its recent files go to a settings file of its own, never the person's.
+    kletochka::test::WriteFile(dir / kPortableSettingsName, "");
+    EditorWindow window(MakeSystemDialogs(),
+                        SettingsPlace::ForProgramIn(QString::fromStdString(dir.path().string())));
+    ASSERT_TRUE(window.openFile(table));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("урок.csv (таблица)[*]"));
+
+    const QString family = QFontInfo(window.preview()->label(Field::Question)->font()).family();
+    const QString caption =
+        family == QLatin1String("Arial")
+            ? QStringLiteral("Что увидит класс (шрифт Arial)")
+            : QStringLiteral("Что увидит класс (шрифт %1 вместо игрового Arial)").arg(family);
+    QStringList titles;
+    for (const QGroupBox* box : window.findChildren<QGroupBox*>()) {
+        titles << box->title();
+    }
+    EXPECT_TRUE(titles.contains(caption)) << titles.join(" | ").toStdString();
+
+    QString dontSave;
+    QTimer::singleShot(0, [&dontSave] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        dontSave = box->button(QMessageBox::Discard)->text();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(dontSave, QStringLiteral("&Не сохранять"));
 }
 
 TEST_F(RussianWindow, PreviewMarksSayWhatTheProblemListSays) {

@@ -43,5 +43,12 @@ class PreviewPane : public QWidget {
 int ShownWidth(Field field, const QString& text);
 // The room the game gives that text.
 int ShownRoom(Field field);
+// About how many more letters fit beside text, from the width left and the
+// average letter of text (of the font while text is empty); below zero, how
+// many too many.
+int LettersLeft(Field field, const QString& text);
+// The family that draws the preview here, and the one the game asks for.
+QString ShownFamily();
+QString GameFamily();
 
 }  // namespace kletochka::editor
