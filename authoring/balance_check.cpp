@@ -30,6 +30,10 @@ std::vector<std::string> CheckAnswerBalance(const std::vector<PlacedRecord>& rec
         }
         lines.push_back(line);
         const int total = c[1] + c[2] + c[3];
+        // A share means something only once every right answer of the round is chosen.
+        if (total != QuestionBank::kCellsPerRound) {
+            continue;
+        }
         for (std::size_t letter = 1; letter <= 3; ++letter) {
             if (3 * c[letter] > 2 * total) {
                 const std::string name(1, static_cast<char>('A' + letter - 1));
@@ -37,7 +41,7 @@ std::vector<std::string> CheckAnswerBalance(const std::vector<PlacedRecord>& rec
                               std::to_string(c[letter]) + " of " + std::to_string(total) +
                                   " right answers are " + name + "; the class will learn to say " +
                                   name + ", so move some right answers to the other letters",
-                              ProblemKind::Balance});
+                              ProblemKind::Balance, static_cast<int>(letter), c[letter], total});
             }
         }
     }

@@ -13,7 +13,7 @@ bool BankProblem::shownInGame() const {
 
 QString BankProblem::described() const {
     return QString::fromStdString(authoring::FormatProblem(
-        {line, round, cell, column.toStdString(), text.toStdString(), kind}));
+        {line, round, cell, column.toStdString(), text.toStdString(), kind, letter, count, total}));
 }
 
 BankProblem BankProblem::From(const authoring::Problem& problem) {
@@ -24,7 +24,10 @@ BankProblem BankProblem::From(const authoring::Problem& problem) {
             problem.kind,
             QString::fromStdString(problem.text),
             problem.line,
-            QString::fromStdString(problem.field)};
+            QString::fromStdString(problem.field),
+            problem.letter,
+            problem.count,
+            problem.total};
 }
 
 std::vector<BankProblem> BankProblems(const authoring::ProblemList& list) {

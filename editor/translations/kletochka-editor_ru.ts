@@ -412,6 +412,14 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <source>longer than a field holds, the game shows only its start</source>
         <translation>длиннее, чем вмещает поле, игра покажет только начало</translation>
     </message>
+    <message numerus="yes">
+        <source>Too often one letter: in round %1 the right answer is &quot;%2&quot; for %n of %3 questions</source>
+        <translation>
+            <numerusform>Слишком часто одна буква: в гейме %1 правильный ответ «%2» у %n вопроса из %3</numerusform>
+            <numerusform>Слишком часто одна буква: в гейме %1 правильный ответ «%2» у %n вопросов из %3</numerusform>
+            <numerusform>Слишком часто одна буква: в гейме %1 правильный ответ «%2» у %n вопросов из %3</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kletochka::editor::QuestionForm</name>

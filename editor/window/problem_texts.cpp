@@ -68,6 +68,16 @@ QString ProblemWords(authoring::ProblemKind kind) {
 }
 
 QString ProblemSummary(const BankProblem& problem) {
+    using authoring::ProblemKind;
+    if (problem.kind == ProblemKind::Balance && problem.letter >= 1 && problem.letter <= 3) {
+        return ProblemTexts::tr(
+                   "Too often one letter: in round %1 the right answer is \"%2\" "
+                   "for %n of %3 questions",
+                   nullptr, problem.count)
+            .arg(problem.round)
+            .arg(QLatin1Char(static_cast<char>('A' + problem.letter - 1)))
+            .arg(problem.total);
+    }
     const QString words = ProblemWords(problem.kind);
     return Place(problem) + QLatin1String(": ") + (words.isEmpty() ? problem.text : words);
 }

@@ -124,5 +124,30 @@ TEST(LiveProblemsTest, RecheckingTheEditedRecordGivesWhatAFullCheckGives) {
     }
 }
 
+TEST(LiveProblemsTest, ALettersShareIsJudgedOnceTheRoundsNineRightAnswersAreChosen) {
+    QuestionBank::Records records = test::RussianRecords();
+    for (int cell = 1; cell <= 9; ++cell) {
+        records[static_cast<std::size_t>(9 + cell - 1)].setCorrect(cell == 9 ? 0 : 2);
+    }
+    LiveProblems live;
+    live.recheckAll(records);
+    const auto balance = [&] {
+        std::vector<BankProblem> found;
+        std::copy_if(
+            live.all().begin(), live.all().end(), std::back_inserter(found),
+            [](const BankProblem& p) { return p.kind == authoring::ProblemKind::Balance; });
+        return found;
+    };
+    EXPECT_TRUE(balance().empty()) << "eight of nine chosen, all B";
+
+    records[17].setCorrect(1);
+    live.recheckRecord(records, 2, 9);
+    ASSERT_EQ(balance().size(), 1u);
+    EXPECT_EQ(balance().front().round, 2);
+    EXPECT_EQ(
+        std::tuple(balance().front().letter, balance().front().count, balance().front().total),
+        std::tuple(2, 8, 9));
+}
+
 }  // namespace
 }  // namespace kletochka::editor

@@ -30,6 +30,11 @@ struct Problem {
     std::string field;  // the column, e.g. "answer_b"; empty for a whole row or record
     std::string text;
     ProblemKind kind = ProblemKind::Table;
+    // What the text counts, for a program that words it anew: Balance has the
+    // letter (1..3 for A..C) right in count of total questions.
+    int letter = 0;
+    int count = 0;
+    int total = 0;
 };
 
 // "line 4, round 1, cell 3 (В), answer_b: text"

@@ -20,6 +20,11 @@ struct BankProblem {
     QString text;    // in qbtool's words, without the place
     int line = 0;    // line of a table file; 0 in a bank
     QString column;  // the table's name for the field ("answer_b", "round")
+    // What the text counts (see authoring::Problem): for Balance the letter 1..3
+    // right in count of total.
+    int letter = 0;
+    int count = 0;
+    int total = 0;
 
     // Whether the class would see it in the game: an empty or cut-off text,
     // or a question nobody can answer right.
