@@ -54,6 +54,8 @@ QVariant CellModel::data(const QModelIndex& index, int role) const {
             return m_document.problems().countAt(round, cell) > 0;
         case ProblemCountRole:
             return m_document.problems().countAt(round, cell);
+        case UnwrittenRole:
+            return m_document.problems().isUnwritten(round, cell);
         case RoundRole:
             return round;
         case CellRole:
@@ -84,12 +86,13 @@ QHash<int, QByteArray> CellModel::roleNames() const {
     names.insert(QuestionRole, "question");
     names.insert(RoundRole, "round");
     names.insert(CellRole, "cell");
+    names.insert(UnwrittenRole, "unwritten");
     return names;
 }
 
 void CellModel::onCellChanged(int round, int cell) {
     const QModelIndex at = indexOf(round, cell);
-    emit dataChanged(at, at, {Qt::ToolTipRole, QuestionRole, FilledRole});
+    emit dataChanged(at, at, {Qt::ToolTipRole, QuestionRole, FilledRole, UnwrittenRole});
 }
 
 void CellModel::onProblemsChanged() {

@@ -17,6 +17,11 @@ std::size_t Slot(int round, int cell) {
 
 }  // namespace
 
+bool IsUnwritten(const QuestionRecord& record) {
+    return record.question.view().empty() && record.answerA.view().empty() &&
+           record.answerB.view().empty() && record.answerC.view().empty() && record.correct() == 0;
+}
+
 void LiveProblems::recheckAll(const QuestionBank::Records& records) {
     const std::vector<authoring::PlacedRecord> placed = authoring::PlaceBank(records);
     for (const authoring::PlacedRecord& one : placed) {
@@ -35,6 +40,7 @@ void LiveProblems::recheckOwn(const authoring::PlacedRecord& placed) {
     authoring::ProblemList list;
     authoring::CheckOwn(placed, list);
     m_ofRecord[Slot(placed.round, placed.cell)] = BankProblems(list);
+    m_unwritten[Slot(placed.round, placed.cell)] = IsUnwritten(placed.record);
 }
 
 void LiveProblems::recheckAcross(const std::vector<authoring::PlacedRecord>& placed) {
@@ -63,10 +69,26 @@ void LiveProblems::gather() {
     std::stable_sort(m_all.begin(), m_all.end(), [](const BankProblem& a, const BankProblem& b) {
         return std::pair(a.round, a.cell) < std::pair(b.round, b.cell);
     });
+    m_listed.clear();
     for (const BankProblem& p : m_all) {
-        if (p.round > 0 && p.cell > 0) {
+        const bool ofQuestion = p.round > 0 && p.cell > 0;
+        if (ofQuestion && m_unwritten[Slot(p.round, p.cell)]) {
+            continue;
+        }
+        m_listed.push_back(p);
+        if (ofQuestion) {
             ++m_counts[Slot(p.round, p.cell)];
         }
+    }
+    if (const int unwritten = unwrittenCount(); unwritten > 0) {
+        BankProblem line;
+        line.kind = authoring::ProblemKind::Unwritten;
+        line.text = QStringLiteral("%1 of %2 questions not written yet")
+                        .arg(unwritten)
+                        .arg(QuestionBank::kRecords);
+        line.count = unwritten;
+        line.total = QuestionBank::kRecords;
+        m_listed.push_back(line);
     }
 }
 
@@ -79,6 +101,14 @@ std::vector<BankProblem> LiveProblems::shownInGame() const {
 
 int LiveProblems::countAt(int round, int cell) const {
     return m_counts[Slot(round, cell)];
+}
+
+bool LiveProblems::isUnwritten(int round, int cell) const {
+    return m_unwritten[Slot(round, cell)];
+}
+
+int LiveProblems::unwrittenCount() const {
+    return static_cast<int>(std::count(m_unwritten.begin(), m_unwritten.end(), true));
 }
 
 }  // namespace kletochka::editor

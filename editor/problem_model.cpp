@@ -7,7 +7,7 @@
 namespace kletochka::editor {
 
 ProblemModel::ProblemModel(BankDocument& document, QObject* parent)
-    : QAbstractListModel(parent), m_document(document), m_problems(document.problems().all()) {
+    : QAbstractListModel(parent), m_document(document), m_problems(document.problems().listed()) {
     connect(&m_document, &BankDocument::problemsChanged, this, &ProblemModel::onProblemsChanged);
 }
 
@@ -53,7 +53,7 @@ QHash<int, QByteArray> ProblemModel::roleNames() const {
 
 void ProblemModel::onProblemsChanged() {
     // Most keystrokes change nothing in the list; a view keeps its place then.
-    const std::vector<BankProblem>& now = m_document.problems().all();
+    const std::vector<BankProblem>& now = m_document.problems().listed();
     if (now == m_problems) {
         return;
     }

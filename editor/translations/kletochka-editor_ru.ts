@@ -331,6 +331,10 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <translation>Что увидит класс (шрифт %1 вместо игрового %2)</translation>
     </message>
     <message>
+        <source>Not written yet</source>
+        <translation>Вопрос ещё не написан</translation>
+    </message>
+    <message>
         <source>%1 (table)</source>
         <translation>%1 (таблица)</translation>
     </message>
@@ -411,6 +415,18 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
     <message>
         <source>longer than a field holds, the game shows only its start</source>
         <translation>длиннее, чем вмещает поле, игра покажет только начало</translation>
+    </message>
+    <message>
+        <source>not written yet</source>
+        <translation>ещё не написан</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not written yet: %n question(s) of %1</source>
+        <translation>
+            <numerusform>Ещё не написан: %n вопрос из %1</numerusform>
+            <numerusform>Ещё не написаны: %n вопроса из %1</numerusform>
+            <numerusform>Ещё не написаны: %n вопросов из %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Too often one letter: in round %1 the right answer is &quot;%2&quot; for %n of %3 questions</source>

@@ -204,11 +204,14 @@ void EditorWindow::showCellStates() {
         for (int cell = 1; cell <= kCells; ++cell) {
             const QModelIndex index = m_cells->indexOf(round, cell);
             const bool filled = index.data(CellModel::FilledRole).toBool();
+            const bool unwritten = index.data(CellModel::UnwrittenRole).toBool();
             const int problems = index.data(CellModel::ProblemCountRole).toInt();
             const CellState state = problems > 0 ? CellState::Problem
                                     : filled     ? CellState::Filled
                                                  : CellState::Empty;
-            QString summary = filled ? tr("Filled") : tr("Not filled yet");
+            QString summary = unwritten ? tr("Not written yet")
+                              : filled  ? tr("Filled")
+                                        : tr("Not filled yet");
             if (problems > 0) {
                 summary += QLatin1String(", ") + tr("%n problem(s)", nullptr, problems);
             }
@@ -218,6 +221,18 @@ void EditorWindow::showCellStates() {
 }
 
 void EditorWindow::jumpToProblem(const QModelIndex& index) {
+    // The count of questions not written yet leads to the first of them.
+    if (index.data(ProblemModel::KindRole).toInt() ==
+        static_cast<int>(authoring::ProblemKind::Unwritten)) {
+        for (int at = 0; at < kRounds * kCells; ++at) {
+            if (m_document->problems().isUnwritten(at / kCells + 1, at % kCells + 1)) {
+                chooseCell(at / kCells + 1, at % kCells + 1);
+                m_form->focusOn(Field::Question);
+                return;
+            }
+        }
+        return;
+    }
     const int round = index.data(ProblemModel::RoundRole).toInt();
     const int cell = index.data(ProblemModel::CellRole).toInt();
     if (round < 1 || round > kRounds) {

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/window/problem_texts.h"
 
+#include <QPalette>
+
 #include "editor/problem_model.h"
+#include "editor/window/round_boards.h"
 #include "widgets/window_texts.h"
 
 namespace kletochka::editor {
@@ -60,6 +63,8 @@ QString ProblemWords(authoring::ProblemKind kind) {
             return ProblemTexts::tr("too many right answers under one letter");
         case ProblemKind::Overlong:
             return ProblemTexts::tr("longer than a field holds, the game shows only its start");
+        case ProblemKind::Unwritten:
+            return ProblemTexts::tr("not written yet");
         case ProblemKind::Table:
         case ProblemKind::FileSize:
             break;
@@ -69,6 +74,10 @@ QString ProblemWords(authoring::ProblemKind kind) {
 
 QString ProblemSummary(const BankProblem& problem) {
     using authoring::ProblemKind;
+    if (problem.kind == ProblemKind::Unwritten) {
+        return ProblemTexts::tr("Not written yet: %n question(s) of %1", nullptr, problem.count)
+            .arg(problem.total);
+    }
     if (problem.kind == ProblemKind::Balance && problem.letter >= 1 && problem.letter <= 3) {
         return ProblemTexts::tr(
                    "Too often one letter: in round %1 the right answer is \"%2\" "
@@ -94,6 +103,16 @@ QVariant ProblemTexts::data(const QModelIndex& index, int role) const {
             return ProblemSummary(problem);
         case Qt::ToolTipRole:
             return problem.described();
+        case Qt::DecorationRole:
+            return CellStateIcon(problem.kind == authoring::ProblemKind::Unwritten
+                                     ? CellState::Empty
+                                     : CellState::Problem);
+        case Qt::ForegroundRole:
+            // Work still to do, not a fault: in a quieter colour.
+            if (problem.kind == authoring::ProblemKind::Unwritten) {
+                return QPalette().brush(QPalette::PlaceholderText);
+            }
+            return QIdentityProxyModel::data(index, role);
         default:
             return QIdentityProxyModel::data(index, role);
     }

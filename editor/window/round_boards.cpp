@@ -23,15 +23,19 @@ int Id(int round, int cell) {
     return (round - 1) * kCells + (cell - 1);
 }
 
-// A small round badge: green for a filled cell, red with a "!" for one with a problem.
-QIcon StateIcon(CellState state) {
-    if (state == CellState::Empty) {
-        return {};
-    }
+}  // namespace
+
+QIcon CellStateIcon(CellState state) {
     QPixmap pixmap(12, 12);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (state == CellState::Empty) {
+        painter.setPen(QPen(QColor(150, 150, 150), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QRectF(1.5, 1.5, 9, 9));
+        return QIcon(pixmap);
+    }
     painter.setPen(Qt::NoPen);
     painter.setBrush(state == CellState::Filled ? QColor(30, 150, 60) : QColor(210, 30, 30));
     painter.drawEllipse(1, 1, 10, 10);
@@ -42,8 +46,6 @@ QIcon StateIcon(CellState state) {
     }
     return QIcon(pixmap);
 }
-
-}  // namespace
 
 RoundBoards::RoundBoards(QWidget* parent) : QWidget(parent), m_group(new QButtonGroup(this)) {
     auto* row = new QHBoxLayout(this);
@@ -64,6 +66,7 @@ RoundBoards::RoundBoards(QWidget* parent) : QWidget(parent), m_group(new QButton
             button->setAccessibleName(tr("Round %1, cell %2").arg(round).arg(CellCaption(cell)));
             m_group->addButton(button, Id(round, cell));
             grid->addWidget(button, (cell - 1) / 3, (cell - 1) % 3);
+            button->setIcon(CellStateIcon(CellState::Empty));
             at(round, cell).button = button;
         }
         row->addWidget(board);
@@ -87,7 +90,7 @@ void RoundBoards::setState(int round, int cell, CellState state, const QString& 
     Cell& c = at(round, cell);
     if (c.state != state) {
         c.state = state;
-        c.button->setIcon(StateIcon(state));
+        c.button->setIcon(CellStateIcon(state));
     }
     c.button->setToolTip(summary);
     c.button->setAccessibleDescription(summary);

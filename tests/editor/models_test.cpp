@@ -73,15 +73,31 @@ TEST_F(ModelsTest, EmptyingAFieldChangesThatCellAlone) {
     EXPECT_EQ(problems.rowCount(), 0);
 }
 
-TEST_F(ModelsTest, ANewBankShowsEveryCellEmptyAndInTrouble) {
+TEST_F(ModelsTest, ANewBankShowsEveryCellNotWrittenYetAndNothingToFix) {
     doc.newBank();
     for (int round = 1; round <= 7; ++round) {
         for (int cell = 1; cell <= 9; ++cell) {
-            EXPECT_FALSE(cells.data(cells.indexOf(round, cell), CellModel::FilledRole).toBool());
-            EXPECT_TRUE(cells.data(cells.indexOf(round, cell), CellModel::ProblemRole).toBool());
+            const QModelIndex at = cells.indexOf(round, cell);
+            EXPECT_FALSE(cells.data(at, CellModel::FilledRole).toBool());
+            EXPECT_FALSE(cells.data(at, CellModel::ProblemRole).toBool());
+            EXPECT_TRUE(cells.data(at, CellModel::UnwrittenRole).toBool());
         }
     }
-    EXPECT_EQ(problems.rowCount(), 63 * 5);
+    ASSERT_EQ(problems.rowCount(), 1);
+    EXPECT_EQ(problems.data(problems.index(0), ProblemModel::KindRole).toInt(),
+              static_cast<int>(authoring::ProblemKind::Unwritten));
+    EXPECT_EQ(problems.data(problems.index(0)).toString(), "63 of 63 questions not written yet");
+
+    // A question begun is written: what it still lacks is listed first, the count after.
+    doc.setText(4, 2, Field::Question, "Ёж?");
+    const QModelIndex begun = cells.indexOf(4, 2);
+    EXPECT_FALSE(cells.data(begun, CellModel::UnwrittenRole).toBool());
+    EXPECT_EQ(cells.data(begun, CellModel::ProblemCountRole).toInt(), 4);
+    ASSERT_EQ(problems.rowCount(), 5);
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(problems.data(problems.index(row), ProblemModel::CellRole).toInt(), 2);
+    }
+    EXPECT_EQ(problems.data(problems.index(4)).toString(), "62 of 63 questions not written yet");
 }
 
 TEST_F(ModelsTest, TypingThatChangesNoProblemLeavesTheListAlone) {

@@ -20,6 +20,7 @@ enum class ProblemKind {
     Repeat,         // the same question twice
     Balance,        // one letter is the right answer too often in a round
     FileSize,       // a bank file with bytes after its records
+    Unwritten,      // questions with nothing in them yet, counted together (the editor's)
 };
 
 // Something wrong with a table or a bank, placed as precisely as is known.

@@ -21,7 +21,7 @@ struct BankProblem {
     int line = 0;    // line of a table file; 0 in a bank
     QString column;  // the table's name for the field ("answer_b", "round")
     // What the text counts (see authoring::Problem): for Balance the letter 1..3
-    // right in count of total.
+    // right in count of total; for Unwritten count questions of total.
     int letter = 0;
     int count = 0;
     int total = 0;

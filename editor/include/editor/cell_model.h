@@ -13,18 +13,19 @@ class BankDocument;
 
 // The board of every round: row = round - 1, column = cell - 1. Shows the
 // cell's letter (А…И) and tells whether its question is filled in and whether
-// it has a problem; only the cells that change are reported changed.
+// it has a problem or is not written yet; only the cells that change are reported changed.
 class CellModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
     enum Role {
         FilledRole = Qt::UserRole + 1,  // bool: all three answers, the question and the right one
-        ProblemRole,                    // bool: qbtool check finds something in it
+        ProblemRole,                    // bool: something to fix in what is written
         ProblemCountRole,               // int
         QuestionRole,                   // QString: the question as the game shows it
         RoundRole,                      // int 1..7
         CellRole,                       // int 1..9
+        UnwrittenRole,                  // bool: nothing in it yet, as in a new bank
     };
 
     explicit CellModel(BankDocument& document, QObject* parent = nullptr);

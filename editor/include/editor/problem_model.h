@@ -11,7 +11,8 @@ namespace kletochka::editor {
 
 class BankDocument;
 
-// The document's problems as a list, in the order LiveProblems keeps them.
+// The document's problems as LiveProblems lists them: what is wrong in what is
+// written, then how many questions are not written yet.
 class ProblemModel : public QAbstractListModel {
     Q_OBJECT
 

@@ -66,6 +66,35 @@ TEST_F(RussianWindow, MenusFieldsProblemsAndRefusalsSpeakRussian) {
     EXPECT_TRUE(FieldRefusal(QStringLiteral("😀"))->contains(QStringLiteral("нельзя сохранить")));
 }
 
+TEST_F(RussianWindow, CountsOfWorkLeftAndLettersAreInRussianNumbers) {
+    BankProblem unwritten;
+    unwritten.kind = authoring::ProblemKind::Unwritten;
+    unwritten.total = 63;
+    for (const auto& [count, said] : {std::pair(63, "Ещё не написаны: 63 вопроса из 63"),
+                                      std::pair(1, "Ещё не написан: 1 вопрос из 63"),
+                                      std::pair(5, "Ещё не написаны: 5 вопросов из 63")}) {
+        unwritten.count = count;
+        EXPECT_EQ(ProblemSummary(unwritten), QString::fromUtf8(said));
+    }
+
+    BankProblem balance;
+    balance.kind = authoring::ProblemKind::Balance;
+    balance.round = 2;
+    balance.letter = 1;
+    balance.count = 7;
+    balance.total = 9;
+    EXPECT_EQ(ProblemSummary(balance),
+              QStringLiteral("Слишком часто одна буква: в гейме 2 правильный ответ «A» у 7 "
+                             "вопросов из 9"));
+
+    QuestionForm form;
+    form.showText(Field::AnswerA, QStringLiteral("Ёж"));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ещё ≈\\d+ букв[аы]?$"))
+                    .match(form.counter(Field::AnswerA)->text())
+                    .hasMatch())
+        << form.counter(Field::AnswerA)->text().toStdString();
+}
+
 TEST_F(RussianWindow, TheCaptionNamesTheFontATableItsNameAndCloseSaysDontSave) {
     kletochka::test::TempDir dir;
     const QString table = QString::fromStdString((dir / "урок.csv").string());

@@ -230,6 +230,47 @@ TEST_F(EditorSession, APastedEmojiIsRefusedAndChangesNothing) {
     EXPECT_EQ(window->form()->refusal(), QString());
 }
 
+TEST_F(EditorSession, ANewBankIsWorkToDoNotAnAlarmButSavingStillWarns) {
+    QListView* list = window->problemList();
+    const auto rows = [&] {
+        QStringList texts;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            texts << list->model()->index(row, 0).data().toString();
+        }
+        return texts;
+    };
+    for (int round = 1; round <= 7; ++round) {
+        for (int cell = 1; cell <= 9; ++cell) {
+            ASSERT_EQ(window->boards()->state(round, cell), CellState::Empty);
+        }
+    }
+    EXPECT_EQ(rows(), QStringList{"Not written yet: 63 question(s) of 63"});
+    const QModelIndex count = list->model()->index(0, 0);
+    EXPECT_TRUE(count.data(Qt::ForegroundRole).isValid());
+
+    Type(Edit(Field::Question), QStringLiteral("Ёж?"));
+    EXPECT_EQ(window->boards()->state(1, 1), CellState::Problem);
+    EXPECT_EQ(window->boards()->state(1, 2), CellState::Empty);
+    const QStringList listed = rows();
+    ASSERT_EQ(listed.size(), 5);
+    EXPECT_TRUE(listed.at(0).startsWith("Round 1, cell А, answer A")) << listed.at(0).toStdString();
+    EXPECT_EQ(listed.at(4), "Not written yet: 62 question(s) of 63");
+    EXPECT_FALSE(list->model()->index(0, 0).data(Qt::ForegroundRole).isValid());
+
+    // The count leads to the first question still to write.
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(4, 0));
+    Press(Qt::Key_Return);
+    EXPECT_EQ(std::pair(window->boards()->round(), window->boards()->cell()), std::pair(1, 2));
+
+    // Saving names every text the class would see empty, as it always has.
+    log.saveFlawed = false;
+    log.paths = {Path(dir / "new.qb")};
+    Press(QKeySequence::Save);
+    EXPECT_EQ(log.flawsSeen.size(), 3 + 1 + 62 * 5);
+    EXPECT_FALSE(std::filesystem::exists(dir / "new.qb"));
+}
+
 TEST_F(EditorSession, ATableIsNamedAsATableAndSaveAsksWhereTheBankGoes) {
     ASSERT_TRUE(window->openFile(Path(WriteBank("source.qb"))));
     log.paths = {Path(dir / "lesson.csv")};

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 #include <array>
 
@@ -11,8 +12,12 @@ class QToolButton;
 
 namespace kletochka::editor {
 
-// What a cell's button tells at a glance.
+// What a cell's button tells at a glance: Empty is a question not written yet,
+// which is work still to do rather than something to fix.
 enum class CellState { Empty, Filled, Problem };
+
+// The badge for a state: a grey ring for Empty, green for Filled, red with "!" for Problem.
+QIcon CellStateIcon(CellState state);
 
 // The seven rounds side by side, each as the game's 3 × 3 board with the
 // letters А…И; one cell of all 63 is the chosen one.
