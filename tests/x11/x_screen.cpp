@@ -105,4 +105,43 @@ bool GameOnX::click(int x, int y) const {
                           std::to_string(at->second + y), "click", "1"});
 }
 
+void GameOnX::watchFade() const {
+    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection(), m_window, XCB_CW_EVENT_MASK, &events);
+    xcb_flush(connection());
+}
+
+GameOnX::Fade GameOnX::fadeUntilGone(std::chrono::seconds limit) const {
+    xcb_connection_t* c = connection();
+    const xcb_atom_t opacity = Atom(c, "_NET_WM_WINDOW_OPACITY");
+    Fade fade;
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!fade.gone) {
+        const auto event = NextEvent(c, end);
+        if (!event) {
+            break;
+        }
+        switch (event->response_type & 0x7F) {
+            case XCB_PROPERTY_NOTIFY: {
+                const auto* change =
+                    reinterpret_cast<const xcb_property_notify_event_t*>(event.get());
+                if (change->window == m_window && change->atom == opacity) {
+                    const auto value = Cardinal(c, m_window, opacity);
+                    if (value && (fade.opacities.empty() || fade.opacities.back() != *value)) {
+                        fade.opacities.push_back(*value);
+                    }
+                }
+                break;
+            }
+            case XCB_UNMAP_NOTIFY:
+            case XCB_DESTROY_NOTIFY:
+                fade.gone = true;
+                break;
+            default:
+                break;
+        }
+    }
+    return fade;
+}
+
 }  // namespace kletochka::test

@@ -35,6 +35,11 @@ constexpr Area Cell(int n) {
 
 using Pixels = std::vector<std::uint32_t>;  // 0xRRGGBB
 
+// What the X server holds for opacity alpha of 0..255: the fraction alpha/255 of 0xFFFFFFFF.
+constexpr std::uint32_t XOpacity(std::uint32_t alpha) {
+    return alpha * (0xFFFFFFFFU / 255U);
+}
+
 // Empty where the server cannot give the area.
 Pixels Grab(xcb_connection_t* c, xcb_window_t window, Area a);
 bool AllBlack(const Pixels& pixels);
@@ -63,6 +68,16 @@ class GameOnX {
     bool click(int x, int y) const;
     // Where the window's point (0, 0) is on the screen.
     std::optional<std::pair<int, int>> origin() const;
+
+    // The exit fade as the server sees it: every new value of the window's
+    // _NET_WM_WINDOW_OPACITY, until the window goes or `limit` passes. watchFade()
+    // before whatever starts the fade, so that no change is missed.
+    struct Fade {
+        std::vector<std::uint32_t> opacities;
+        bool gone = false;
+    };
+    void watchFade() const;
+    Fade fadeUntilGone(std::chrono::seconds limit) const;
 
   private:
     std::string m_display;

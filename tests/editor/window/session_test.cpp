@@ -31,6 +31,7 @@
 #include "editor/window/round_boards.h"
 #include "fake_dialogs.h"
 #include "param_name.h"
+#include "private_settings.h"
 #include "temp_dir.h"
 #include "widgets/display_text.h"
 #include "widgets/label.h"
@@ -96,11 +97,15 @@ class EditorSession : public ::testing::Test {
     test::FakeDialogs::Log log;
     std::unique_ptr<EditorWindow> window;
 
+    // Recent files go to a scratch settings file of this process, never the person's own.
+    static inline std::unique_ptr<kletochka::test::PrivateUserSettings> settings;
+
     static void SetUpTestSuite() {
-        // Recent files go to a scratch settings file, never the person's own.
         QStandardPaths::setTestModeEnabled(true);
+        settings = std::make_unique<kletochka::test::PrivateUserSettings>();
         QSettings().clear();
     }
+    static void TearDownTestSuite() { settings.reset(); }
 
     void SetUp() override { window = Open(); }
 

@@ -17,6 +17,7 @@
 #include "editor/window/editor_window.h"
 #include "editor/window/settings_place.h"
 #include "fake_dialogs.h"
+#include "private_settings.h"
 #include "temp_dir.h"
 
 namespace kletochka::editor {
@@ -58,6 +59,8 @@ class PortableSettings : public ::testing::Test {
   protected:
     kletochka::test::TempDir dir;
     test::FakeDialogs::Log log;
+
+    kletochka::test::PrivateUserSettings systemPlace;
 
     static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
 };
