@@ -26,6 +26,7 @@
 #include "editor/window/question_form.h"
 #include "fake_dialogs.h"
 #include "temp_dir.h"
+#include "widgets/file_path.h"
 #include "widgets/label.h"
 
 namespace kletochka::editor {
@@ -97,7 +98,8 @@ TEST_F(RussianWindow, CountsOfWorkLeftAndLettersAreInRussianNumbers) {
 
 TEST_F(RussianWindow, TheCaptionNamesTheFontATableItsNameAndCloseSaysDontSave) {
     kletochka::test::TempDir dir;
-    const QString table = QString::fromStdString((dir / "урок.csv").string());
+    // u8: a name in Russian that every system's file names hold as it is.
+    const QString table = FromStdPath(dir.path() / u8"урок.csv");
     WriteTableFile(table, kletochka::test::NumberedRecords(), authoring::TableFlavour::Utf8Comma);
     // Its recent files go to a settings file of its own, never the person's.
     kletochka::test::WriteFile(dir / kPortableSettingsName, "");
