@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "authoring/record_check.h"
 
+#include <algorithm>
+
 #include "authoring/bank_rows.h"
 #include "authoring/table_columns.h"
 
@@ -15,6 +17,18 @@ std::vector<NamedField> TextFields(const QuestionRecord& record) {
 }
 
 namespace {
+
+// 0x98 has no character in Windows-1251 and the control bytes none to draw; a tab
+// is drawn as a space.
+bool DrawnAsBox(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte == 0x98 || byte == 0x7F || (byte < 0x20 && byte != '\t');
+}
+
+std::string HexByte(unsigned char byte) {
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    return std::string("0x") + kDigits[byte >> 4] + kDigits[byte & 0xF];
+}
 
 template <class Record>
 auto& TextFieldOf(Record& record, Column column) {
@@ -60,6 +74,16 @@ void CheckRecord(const PlacedRecord& placed, ProblemList& problems) {
         }
         if (field.view().empty()) {
             report(named.name, ProblemKind::Empty, "empty");
+        }
+        const std::string_view text = field.view();
+        if (const auto box = std::find_if(text.begin(), text.end(), DrawnAsBox);
+            box != text.end()) {
+            const auto place = static_cast<int>(box - text.begin()) + 1;
+            problems.add({placed.line, placed.round, placed.cell, named.name,
+                          "character " + std::to_string(place) + " is the byte " +
+                              HexByte(static_cast<unsigned char>(*box)) +
+                              ", which the game shows as a box",
+                          ProblemKind::Box, 0, place, 0});
         }
         if (field.view().find('&') != std::string_view::npos) {
             report(named.name, ProblemKind::Ampersand,

@@ -24,8 +24,9 @@ QString CodePointName(char32_t codePoint) {
         .toUpper();
 }
 
+// The C1 controls too: U+0098 would be stored as byte 0x98, which the game shows as a box.
 bool IsControl(char32_t codePoint) {
-    return codePoint < 0x20 || codePoint == 0x7F;
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F);
 }
 
 }  // namespace

@@ -65,6 +65,8 @@ QString ProblemWords(authoring::ProblemKind kind) {
             return ProblemTexts::tr("longer than a field holds, the game shows only its start");
         case ProblemKind::Unwritten:
             return ProblemTexts::tr("not written yet");
+        case ProblemKind::Box:
+            return ProblemTexts::tr("a character the game shows as a box");
         case ProblemKind::Table:
         case ProblemKind::FileSize:
             break;
@@ -86,6 +88,10 @@ QString ProblemSummary(const BankProblem& problem) {
             .arg(problem.round)
             .arg(QLatin1Char(static_cast<char>('A' + problem.letter - 1)))
             .arg(problem.total);
+    }
+    if (problem.kind == ProblemKind::Box && problem.count > 0) {
+        return Place(problem) + QLatin1String(": ") +
+               ProblemTexts::tr("character %1 is shown as a box in the game").arg(problem.count);
     }
     const QString words = ProblemWords(problem.kind);
     return Place(problem) + QLatin1String(": ") + (words.isEmpty() ? problem.text : words);

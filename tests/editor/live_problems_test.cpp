@@ -30,6 +30,7 @@ QuestionBank::Records FaultyRecords() {
         records[static_cast<std::size_t>(9 + cell)].setCorrect(2);  // round 2: all B
     }
     records[20].answerC.length = 80;  // overlong, from another program
+    records[30].answerB.assign("a\x98b");  // a byte the game draws as a box
     return records;
 }
 
@@ -89,6 +90,7 @@ TEST(LiveProblemsTest, PlacesEachProblemOnItsFieldForTheViewToJumpTo) {
     EXPECT_EQ(at(1, 3, ProblemKind::TooWide), Field::AnswerB);
     EXPECT_EQ(at(1, 4, ProblemKind::Ampersand), Field::Question);
     EXPECT_EQ(at(3, 3, ProblemKind::Overlong), Field::AnswerC);
+    EXPECT_EQ(at(4, 4, ProblemKind::Box), Field::AnswerB);
     EXPECT_EQ(at(2, 0, ProblemKind::Balance), std::nullopt);
     // What the class would see: the empty, the unanswerable, the cut-off, and the
     // overlong, whose 70 characters shown are cut off too.

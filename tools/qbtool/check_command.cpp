@@ -24,6 +24,8 @@ its round and cell:
   - an empty question or answer
   - a question or an answer too wide to fit on the screen
   - a "&" in a text (the game would hide it and underline the next letter)
+  - a byte the game shows as a box: 0x98, which Windows-1251 leaves unused,
+    or a control byte other than the tab (in a bank made by another program)
   - a text longer than )" + std::to_string(ShortString::kCapacity) +
                              R"( characters (in a bank made by another program)
   - a file longer than a bank's )" +

@@ -15,6 +15,7 @@ enum class ProblemKind {
     Overlong,       // a length byte above the field's capacity
     Empty,          // an empty question or answer
     Ampersand,      // a "&" the window would hide
+    Box,            // a byte the game draws as a box: 0x98 or a control byte
     NoRightAnswer,  // a right answer outside 1..3
     TooWide,        // a text cut off on the screen
     Repeat,         // the same question twice
@@ -32,7 +33,8 @@ struct Problem {
     std::string text;
     ProblemKind kind = ProblemKind::Table;
     // What the text counts, for a program that words it anew: Balance has the
-    // letter (1..3 for A..C) right in count of total questions.
+    // letter (1..3 for A..C) right in count of total questions; Box has the
+    // character's place (from 1) as count.
     int letter = 0;
     int count = 0;
     int total = 0;

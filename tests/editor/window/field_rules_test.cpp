@@ -44,7 +44,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"chinese", QStringLiteral("中"), QStringLiteral("U+4E2D")},
         RefusalCase{"latin_with_accent_absent", QStringLiteral("naïve"), QStringLiteral("U+00EF")},
         RefusalCase{"one_too_many", QString(71, QLatin1Char('x')), QStringLiteral("71")},
-        RefusalCase{"control", QStringLiteral("a\x01"), QStringLiteral("U+0001")}),
+        RefusalCase{"control", QStringLiteral("a\x01"), QStringLiteral("U+0001")},
+        // Stored as byte 0x98, which the game draws as a box.
+        RefusalCase{"c1_control", QStringLiteral("a\u0098"), QStringLiteral("U+0098")},
+        // Windows-1251 holds these, so they are no reason to refuse.
+        RefusalCase{"code_page_typography",
+                    QStringLiteral("„Да“ – «нет» — ‘так’\u00A0№2…"), {}}),
     test::ParamName());
 
 TEST(FieldRulesTest, PastedLinesBecomeOneLine) {

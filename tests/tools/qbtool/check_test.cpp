@@ -79,6 +79,29 @@ TEST_F(CheckTest, ReportsEachFaultOfACraftedBankOnItsOwnLine) {
     EXPECT_NE(run.out.find("  round 5: A 3, B 3, C 2, 1 not A, B or C\n"), std::string::npos);
 }
 
+TEST_F(CheckTest, BytesTheGameDrawsAsABoxAreNamedWithTheirPlace) {
+    QuestionBank::Records records = NumberedRecords();
+    records[0].question.assign("Q\x98?");
+    records[9].answerA.assign(std::string("a\0b", 3));
+    records[9].answerB.assign("x\ty");  // drawn as a space: no problem
+    records[9].answerC.assign("ab\x7F");
+    records[20].question.assign("line\nbreak\x01");  // reported once, where it first occurs
+    const QbtoolRun run = CheckBank(dir, records);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(ProblemLines(run.out),
+              (std::vector<std::string>{
+                  "round 1, cell 1 (А), question: character 2 is the byte 0x98, which the game "
+                  "shows as a box",
+                  "round 2, cell 1 (А), answer_a: character 2 is the byte 0x00, which the game "
+                  "shows as a box",
+                  "round 2, cell 1 (А), answer_c: character 3 is the byte 0x7F, which the game "
+                  "shows as a box",
+                  "round 3, cell 3 (В), question: character 5 is the byte 0x0A, which the game "
+                  "shows as a box",
+              }))
+        << run.out;
+}
+
 struct Balance {
     const char* name;
     int bs;  // how many of round 2's nine right answers are B
