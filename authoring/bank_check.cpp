@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "authoring/bank_check.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "authoring/balance_check.h"
 #include "authoring/fit_check.h"
 #include "authoring/repeat_check.h"
@@ -33,11 +36,26 @@ void CheckFileSize(const std::filesystem::path& path, ProblemList& problems) {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (!ec && size > QuestionBank::kFileSize) {
-        problems.add({0, 0, 0, "",
-                      "warning: the file has " + std::to_string(size) + " bytes, " +
-                          std::to_string(size - QuestionBank::kFileSize) + " more than a bank's " +
-                          std::to_string(QuestionBank::kFileSize) + "; the game ignores them",
-                      ProblemKind::FileSize});
+        CheckBankLength(size, problems);
+    }
+}
+
+void CheckBankLength(std::uintmax_t size, ProblemList& problems) {
+    constexpr std::uintmax_t kBank = QuestionBank::kFileSize;
+    const auto add = [&](std::string text) {
+        problems.add({0, 0, 0, "", std::move(text), ProblemKind::FileSize, 0,
+                      static_cast<int>(std::min<std::uintmax_t>(size, INT_MAX)),
+                      static_cast<int>(kBank)});
+    };
+    if (size > kBank) {
+        add("warning: the file has " + std::to_string(size) + " bytes, " +
+            std::to_string(size - kBank) + " more than a bank's " + std::to_string(kBank) +
+            "; the game ignores them");
+    } else if (size < kBank) {
+        add("the file has " + std::to_string(size) + " bytes, " + std::to_string(kBank - size) +
+            " fewer than a bank's " + std::to_string(kBank) + ": it holds only " +
+            std::to_string(size / sizeof(QuestionRecord)) + " whole questions of " +
+            std::to_string(QuestionBank::kRecords) + ", so the game cannot open it");
     }
 }
 

@@ -55,6 +55,10 @@ int BankDocument::correct(int round, int cell) const {
     return record(round, cell).correct();
 }
 
+QString BankDocument::fileLengthNotice() const {
+    return m_path.isEmpty() ? QString() : FileLengthNotice(m_path, m_fileSize);
+}
+
 bool BankDocument::setText(int round, int cell, Field field, const QString& text) {
     if (field == Field::Correct || !MeasureText(text).fits()) {
         return false;
@@ -101,9 +105,10 @@ void BankDocument::open(const QString& path) {
 void BankDocument::openBank(const QString& path) {
     // Stamped before reading: a change in between shows as a change, never the other way.
     const authoring::FileStamp stamp = StampOf(path);
-    const QuestionBank::Records records = ReadBankFile(path);
-    m_problems.setFileProblems(FileProblems(path));
-    replaceAll(records, path, path);
+    const authoring::BankFile file = SalvageBankFile(path);
+    m_problems.setFileProblems(FileProblems(file.size));
+    replaceAll(file.records, path, path);
+    m_fileSize = file.size;
     m_stamp = m_told = stamp;
 }
 
@@ -123,7 +128,11 @@ void BankDocument::save(SaveConsent consent) {
 void BankDocument::saveAs(const QString& path, SaveConsent consent) {
     authoring::WriteOptions options;
     options.overReadOnly = consent.overReadOnly;
-    if (!consent.overwriteChanged && isOwnFile(path)) {
+    const bool ownFile = isOwnFile(path);
+    if (ownFile && m_fileSize != QuestionBank::kFileSize && !consent.overWrongLength) {
+        throw SaveQuestion(SaveQuestion::Kind::Length, FileLengthQuestion(path, m_fileSize));
+    }
+    if (!consent.overwriteChanged && ownFile) {
         options.unchangedSince = m_stamp;
     }
     authoring::FileStamp stamp;
@@ -138,6 +147,7 @@ void BankDocument::saveAs(const QString& path, SaveConsent consent) {
         throw;
     }
     m_stamp = m_told = stamp;
+    m_fileSize = QuestionBank::kFileSize;
     // The file now holds the 63 records and nothing after them.
     m_problems.setFileProblems({});
     emit problemsChanged();
@@ -205,6 +215,7 @@ void BankDocument::storeCorrect(int round, int cell, int correct) {
 void BankDocument::replaceAll(const QuestionBank::Records& records, const QString& path,
                               const QString& suggested, const QString& table) {
     m_records = records;
+    m_fileSize = QuestionBank::kFileSize;
     m_suggested = suggested;
     m_table = table;
     endTyping();

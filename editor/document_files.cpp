@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <climits>
 #include <filesystem>
 
 #include "authoring/bank_check.h"
@@ -89,7 +91,52 @@ class DocumentFiles {
                           .arg(name);
     }
 
+    static QString LengthNotice(const QString& path, std::uintmax_t size) {
+        const QString name = QDir::toNativeSeparators(path);
+        constexpr std::uintmax_t kBank = QuestionBank::kFileSize;
+        if (size > kBank) {
+            return tr("\"%1\" has %n byte(s) after its 63 questions. The game never reads "
+                      "them, and the editor shows the 63 questions without them.\n\nTo keep the "
+                      "file as it is, save your work as a new bank with Save As.",
+                      nullptr, Count(size - kBank))
+                .arg(name);
+        }
+        const auto whole = static_cast<int>(size / sizeof(QuestionRecord));
+        const auto rest = static_cast<int>(size % sizeof(QuestionRecord));
+        QString notice = tr("\"%1\" is cut short: it holds only %n whole question(s) of 63, so "
+                            "the game cannot open it. The editor shows them; the other cells "
+                            "are empty.",
+                            nullptr, whole)
+                             .arg(name);
+        if (rest > 0) {
+            notice += QLatin1Char(' ') +
+                      tr("The %n byte(s) at its end, the start of a question, are left out.",
+                         nullptr, rest);
+        }
+        return notice + QStringLiteral("\n\n") +
+               tr("Save the questions as a new bank with Save As.");
+    }
+
+    static QString LengthQuestion(const QString& path, std::uintmax_t size) {
+        const QString name = QDir::toNativeSeparators(path);
+        if (size > QuestionBank::kFileSize) {
+            return tr("\"%1\" has %n byte(s) after its 63 questions, which saving over it "
+                      "would leave out.\n\nSave your questions as a new bank under another "
+                      "name, or overwrite \"%1\" without those bytes?",
+                      nullptr, Count(size - QuestionBank::kFileSize))
+                .arg(name);
+        }
+        return tr("\"%1\" is cut short, so the game cannot open it; saving over it would "
+                  "replace it with a whole bank of 63 questions.\n\nSave your questions as a "
+                  "new bank under another name, or overwrite \"%1\"?")
+            .arg(name);
+    }
+
   private:
+    static int Count(std::uintmax_t n) {
+        return static_cast<int>(std::min<std::uintmax_t>(n, INT_MAX));
+    }
+
     [[noreturn]] static void Fail(const QString& message) { throw Error(message.toStdString()); }
 };
 
@@ -120,10 +167,26 @@ QuestionBank::Records ReadBankFile(const QString& path) {
     }
 }
 
-std::vector<BankProblem> FileProblems(const QString& path) {
+authoring::BankFile SalvageBankFile(const QString& path) {
+    try {
+        return authoring::SalvageBank(ToStdPath(path));
+    } catch (const Error& e) {
+        throw OpenError(e.what());
+    }
+}
+
+std::vector<BankProblem> FileProblems(std::uintmax_t size) {
     authoring::ProblemList problems;
-    authoring::CheckFileSize(ToStdPath(path), problems);
+    authoring::CheckBankLength(size, problems);
     return BankProblems(problems);
+}
+
+QString FileLengthNotice(const QString& path, std::uintmax_t size) {
+    return size == QuestionBank::kFileSize ? QString() : DocumentFiles::LengthNotice(path, size);
+}
+
+QString FileLengthQuestion(const QString& path, std::uintmax_t size) {
+    return DocumentFiles::LengthQuestion(path, size);
 }
 
 QuestionBank::Records ReadTableFile(const QString& path) {

@@ -36,6 +36,8 @@ QList<FileChoice> ChoicesFor(SaveQuestion::Kind kind) {
         case SaveQuestion::Kind::Gone:
         case SaveQuestion::Kind::ReadOnly:
             return {FileChoice::Overwrite, FileChoice::SaveAs};
+        case SaveQuestion::Kind::Length:
+            return {FileChoice::SaveAs, FileChoice::Overwrite};
         case SaveQuestion::Kind::NotAllowed:
             break;
     }
@@ -111,6 +113,7 @@ bool EditorWindow::openFile(const QString& path) {
     rememberRecent(QFileInfo(path).absoluteFilePath());
     showTitle();
     statusBar()->showMessage(tr("Opened %1").arg(QDir::toNativeSeparators(path)), 5000);
+    tellFileLength();
     return true;
 }
 
@@ -193,6 +196,8 @@ std::optional<FileChoice> EditorWindow::writeAsking(Write&& write, SaveConsent c
         }
         if (question->kind() == SaveQuestion::Kind::ReadOnly) {
             consent.overReadOnly = true;
+        } else if (question->kind() == SaveQuestion::Kind::Length) {
+            consent.overWrongLength = true;
         } else {
             consent.overwriteChanged = true;
         }
@@ -226,7 +231,15 @@ bool EditorWindow::reloadFromDisk() {
     }
     showTitle();
     statusBar()->showMessage(tr("Reloaded %1").arg(QDir::toNativeSeparators(path)), 5000);
+    tellFileLength();
     return true;
+}
+
+void EditorWindow::tellFileLength() {
+    const QString notice = m_document->fileLengthNotice();
+    if (!notice.isEmpty()) {
+        m_dialogs->showNotice(this, notice);
+    }
 }
 
 void EditorWindow::changeEvent(QEvent* event) {

@@ -86,6 +86,10 @@ class SystemDialogs : public EditorDialogs {
         QMessageBox::critical(parent, QCoreApplication::applicationName(), message);
     }
 
+    void showNotice(QWidget* parent, const QString& message) override {
+        QMessageBox::warning(parent, QCoreApplication::applicationName(), message);
+    }
+
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override {
         QPrintDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted;

@@ -187,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadFile{"MissingBank", "none.qb", [](const auto&) {}, "none.qb: File not found"},
         BadFile{"ShortBank", "short.qb",
-                [](const auto& p) { WriteFile(p, std::string(18143, 'x')); },
+                [](const auto& p) { WriteFile(p, std::string(18143 - 288, 'x')); },
                 "short.qb: Read beyond end of file"},
         BadFile{"FolderAsBank", "folder.qb",
                 [](const auto& p) { std::filesystem::create_directory(p); }, "folder.qb: "},
@@ -357,6 +357,76 @@ TEST_F(DocumentFilesTest, ReloadTakesTheFileAsItIsNow) {
     doc.save();
     EXPECT_EQ(ReadFile(dir / "b.qb"), test::BankBytes(doc.records()));
 }
+
+// A bank file longer or shorter than a bank, as another program or a broken copy leaves one.
+struct WrongLength {
+    const char* name;
+    std::string bytes;
+    const char* told;  // a number the notice and the question must give
+    int records;       // the records shown as the file has them; the rest are empty
+};
+void PrintTo(const WrongLength& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WrongLengthTest : public DocumentFilesTest,
+                        public ::testing::WithParamInterface<WrongLength> {};
+
+TEST_P(WrongLengthTest, OpensSaysSoAndSavesOverItOnlyWhenAsked) {
+    const WrongLength& c = GetParam();
+    const auto bank = dir / "odd.qb";
+    WriteFile(bank, c.bytes);
+    doc.open(QtPath(bank));
+    const QuestionBank::Records numbered = test::NumberedRecords();
+    for (std::size_t i = 0; i < numbered.size(); ++i) {
+        const QuestionRecord expected =
+            static_cast<int>(i) < c.records ? numbered[i] : QuestionRecord{};
+        ASSERT_EQ(std::memcmp(&doc.records()[i], &expected, sizeof expected), 0) << "record " << i;
+    }
+    const QString notice = doc.fileLengthNotice();
+    EXPECT_TRUE(notice.contains(QtPath(bank))) << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QLatin1String(c.told))) << notice.toStdString();
+    ASSERT_FALSE(doc.problems().all().empty());
+    EXPECT_EQ(doc.problems().all().front().kind, authoring::ProblemKind::FileSize);
+    EXPECT_EQ(doc.problems().all().front().count, static_cast<int>(c.bytes.size()));
+
+    doc.setText(1, 1, Field::Question, "mine");
+    try {
+        doc.save();
+        ADD_FAILURE() << "saved over it";
+    } catch (const SaveQuestion& question) {
+        EXPECT_EQ(question.kind(), SaveQuestion::Kind::Length);
+        EXPECT_NE(std::string(question.what()).find("odd.qb"), std::string::npos);
+    }
+    EXPECT_EQ(ReadFile(bank), c.bytes);
+    EXPECT_TRUE(doc.isModified());
+
+    // Save As a new bank writes the 63 records and leaves the file alone.
+    doc.saveAs(QtPath(dir / "new.qb"));
+    EXPECT_EQ(ReadFile(dir / "new.qb"), test::BankBytes(doc.records()));
+    EXPECT_EQ(ReadFile(bank), c.bytes);
+    EXPECT_TRUE(doc.fileLengthNotice().isEmpty());
+
+    // Over the odd file itself only with consent.
+    doc.open(QtPath(bank));
+    doc.save(SaveConsent{.overWrongLength = true});
+    EXPECT_EQ(ReadFile(bank).size(), QuestionBank::kFileSize);
+    EXPECT_TRUE(doc.fileLengthNotice().isEmpty());
+    EXPECT_TRUE(doc.problems().all().empty() ||
+                doc.problems().all().front().kind != authoring::ProblemKind::FileSize);
+    doc.save();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, WrongLengthTest,
+    ::testing::Values(
+        WrongLength{"BytesAfterTheRecords", test::BankBytes(test::NumberedRecords()) + "tail", "4",
+                    63},
+        WrongLength{"LastRecordCutShort",
+                    test::BankBytes(test::NumberedRecords()).substr(0, 62 * 288 + 100), "62", 62},
+        WrongLength{"LastRecordMissing",
+                    test::BankBytes(test::NumberedRecords()).substr(0, 62 * 288), "62", 62}),
+    test::ParamName());
 
 TEST_F(DocumentFilesTest, AReadOnlyBankAsksFirstAndStaysReadOnly) {
     test::ExpectAsThisUserAndNobody(dir.path(), [](const std::filesystem::path& folder) {

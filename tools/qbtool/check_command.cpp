@@ -30,7 +30,8 @@ its round and cell:
                              R"( characters (in a bank made by another program)
   - a file longer than a bank's )" +
                              std::to_string(QuestionBank::kFileSize) +
-                             R"( bytes (the extra bytes are ignored)
+                             R"( bytes (the extra bytes are ignored), or shorter,
+    which the game cannot open; its whole questions are checked all the same
   - the same question asked twice
   - a round where one letter is the right answer more than 2 times in 3:
     a class soon learns to say that letter
@@ -74,15 +75,23 @@ FileKind KindByContent(const std::string& bytes) {
     return bytes.find('\0') != std::string::npos ? FileKind::Bank : FileKind::Table;
 }
 
-// The bank's records, or nothing after printing why it does not load.
+// The bank's whole records, or nothing after printing why it does not load.
 std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path& path,
                                                      ProblemList& problems, Console& io) {
-    const auto records = LoadBank(path, io.err);
-    if (!records) {
+    BankFile bank;
+    try {
+        bank = SalvageBank(path);
+    } catch (const Error& e) {
+        io.err << e.what() << "\n";
         return std::nullopt;
     }
-    CheckFileSize(path, problems);
-    return PlaceBank(*records);
+    if (!bank.loaderMessage.empty()) {
+        io.err << path.string() << ": " << bank.loaderMessage << "\n";
+    }
+    CheckBankLength(bank.size, problems);
+    std::vector<PlacedRecord> placed = PlaceBank(bank.records);
+    placed.resize(static_cast<std::size_t>(bank.wholeRecords()));
+    return placed;
 }
 
 std::vector<PlacedRecord> TableRecords(const std::filesystem::path& path, const std::string& bytes,

@@ -50,6 +50,10 @@ class BankDocument : public QObject {
     const QString& suggestedPath() const { return m_suggested; }
     // The table the bank was made from, until it is saved as a bank; empty otherwise.
     const QString& tablePath() const { return m_table; }
+    // What the editor made of a bank file longer or shorter than a bank, in the
+    // teacher's words; empty when the file is a bank's length. Saving over such a
+    // file asks first.
+    QString fileLengthNotice() const;
 
     // An empty bank in place of this one.
     void newBank();
@@ -60,8 +64,8 @@ class BankDocument : public QObject {
     void openTable(const QString& path);
     // Writes the bank to its file (an Error without one) or to path, all or
     // nothing; on success the bank is unmodified and path is its file. Its own
-    // file changed on disk since, or a read-only file, is a SaveQuestion unless
-    // consent answers it.
+    // file changed on disk since, a read-only file, or its own file longer or
+    // shorter than a bank, is a SaveQuestion unless consent answers it.
     void save(SaveConsent consent = {});
     void saveAs(const QString& path, SaveConsent consent = {});
 
@@ -108,6 +112,7 @@ class BankDocument : public QObject {
     bool isOwnFile(const QString& path) const;
 
     QuestionBank::Records m_records{};
+    std::uintmax_t m_fileSize = QuestionBank::kFileSize;  // of the file as opened
     QString m_path;
     QString m_suggested;
     QString m_table;               // made from this table and not saved as a bank yet

@@ -4,9 +4,11 @@
 
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "authoring/bank_loading.h"
 #include "authoring/bank_rows.h"
 #include "authoring/file_io.h"
 #include "bank/error.h"
@@ -39,6 +41,7 @@ class SaveQuestion : public Error {
         Gone,        // another program removed or renamed it since
         ReadOnly,    // protected against changes, and the teacher may lift that
         NotAllowed,  // the teacher may not change it: only another name helps
+        Length,      // longer or shorter than a bank, so saving over it changes more than questions
     };
     SaveQuestion(Kind kind, const QString& question)
         : Error(question.toStdString()), m_kind(kind) {}
@@ -52,6 +55,7 @@ class SaveQuestion : public Error {
 struct SaveConsent {
     bool overwriteChanged = false;  // write over a file another program changed or removed
     bool overReadOnly = false;      // write over a read-only file, which stays read-only
+    bool overWrongLength = false;   // write a whole bank over a file longer or shorter than one
 };
 
 // The question for a bank file another program changed (or removed, when gone).
@@ -64,8 +68,18 @@ authoring::FileStamp StampOf(const QString& path);
 // the loader's message.
 QuestionBank::Records ReadBankFile(const QString& path);
 
-// What is wrong with a bank file beyond its questions, as qbtool check says.
-std::vector<BankProblem> FileProblems(const QString& path);
+// A bank file as far as its records are whole (see authoring::SalvageBank), or
+// an OpenError with the loader's message.
+authoring::BankFile SalvageBankFile(const QString& path);
+
+// What is wrong with a bank file of size bytes beyond its questions, as qbtool check says.
+std::vector<BankProblem> FileProblems(std::uintmax_t size);
+
+// What the editor made of a bank file of size bytes that is longer or shorter
+// than a bank, in a teacher's words; empty for a bank's length.
+QString FileLengthNotice(const QString& path, std::uintmax_t size);
+// The question before saving over such a file.
+QString FileLengthQuestion(const QString& path, std::uintmax_t size);
 
 // A table read as qbtool build reads it: all 63 records or an OpenError
 // listing the problems.

@@ -20,6 +20,7 @@ class FakeDialogs : public EditorDialogs {
         QList<QList<FileChoice>> fileOffers;
         bool saveFlawed = true;
         QStringList errors;
+        QStringList notices;
         QStringList flawsSeen;
         bool flawedSaveChosen = false;  // the last warning came after the person chose Save
         int unsavedAsked = 0;
@@ -57,6 +58,7 @@ class FakeDialogs : public EditorDialogs {
         return answer;
     }
     void showError(QWidget*, const QString& message) override { m_log.errors << message; }
+    void showNotice(QWidget*, const QString& message) override { m_log.notices << message; }
     bool setUpPrinter(QWidget*, QPrinter&) override { return false; }
 
   private:

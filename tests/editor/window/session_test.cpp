@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
@@ -603,6 +604,32 @@ TEST_F(EditorSession, ABankRemovedMeanwhileIsSavedThereAgainOnlyWhenAsked) {
     EXPECT_EQ(log.fileQuestions.size(), 2);
     EXPECT_EQ(ReadFile(bank), BankBytes(window->document().records()));
     EXPECT_FALSE(window->isWindowModified());
+}
+
+TEST_F(EditorSession, ABankWithBytesAfterItsRecordsIsToldAndSavedAsANewBank) {
+    const auto bank = dir / "long.qb";
+    const std::string bytes = BankBytes(NumberedRecords()) + "0123456789";
+    WriteFile(bank, bytes);
+    ASSERT_TRUE(window->openFile(Path(bank)));
+    ASSERT_EQ(log.notices.size(), 1);
+    EXPECT_TRUE(log.notices.at(0).contains(QDir::toNativeSeparators(Path(bank))));
+    EXPECT_TRUE(log.notices.at(0).contains(QLatin1String("10")));
+    Type(Edit(Field::Question), QStringLiteral("!"));
+
+    Press(QKeySequence::Save);
+    ASSERT_EQ(log.fileQuestions.size(), 1);
+    EXPECT_EQ(log.fileOffers.at(0), (QList<FileChoice>{FileChoice::SaveAs, FileChoice::Overwrite}));
+    EXPECT_EQ(ReadFile(bank), bytes);
+    EXPECT_TRUE(window->isWindowModified());
+
+    log.fileChoices = {FileChoice::SaveAs};
+    log.paths.push_back(Path(dir / "fixed.qb"));
+    Press(QKeySequence::Save);
+    EXPECT_EQ(ReadFile(dir / "fixed.qb"), BankBytes(window->document().records()));
+    EXPECT_EQ(ReadFile(bank), bytes);
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(log.notices.size(), 1);
+    EXPECT_TRUE(log.errors.isEmpty()) << log.errors.join('\n').toStdString();
 }
 
 TEST_F(EditorSession, AReadOnlyBankAsksBeforeItIsSavedAndStaysReadOnly) {

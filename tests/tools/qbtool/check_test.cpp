@@ -199,5 +199,20 @@ TEST_F(CheckTest, BankThatDoesNotLoadGivesTheLoadersMessage) {
     EXPECT_NE(run.err.find("Read beyond end of file"), std::string::npos);
 }
 
+TEST_F(CheckTest, BankCutShortInItsLastRecordIsReportedAndItsWholeRecordsChecked) {
+    QuestionBank::Records records = NumberedRecords();
+    records[61].question.assign("");
+    WriteFile(dir / "cut.qb", BankBytes(records).substr(0, 62 * 288 + 5));
+    const QbtoolRun run = RunQbtoolWith({"check", (dir / "cut.qb").string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cut.qb: Read beyond end of file"), std::string::npos) << run.err;
+    const std::vector<std::string> lines = ProblemLines(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.out;
+    EXPECT_EQ(lines[0],
+              "the file has 17861 bytes, 283 fewer than a bank's 18144: it holds only 62 whole "
+              "questions of 63, so the game cannot open it");
+    EXPECT_EQ(lines[1].rfind("round 7, cell 8 (З), question: empty", 0), 0u) << lines[1];
+}
+
 }  // namespace
 }  // namespace kletochka::test

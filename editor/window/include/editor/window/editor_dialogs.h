@@ -33,6 +33,8 @@ class EditorDialogs {
     virtual FileChoice askAboutFile(QWidget* parent, const QString& message,
                                     const QList<FileChoice>& offered) = 0;
     virtual void showError(QWidget* parent, const QString& message) = 0;
+    // Something the person should know that is no failure.
+    virtual void showNotice(QWidget* parent, const QString& message) = 0;
     // Lets the person set up printer; false when cancelled.
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };

@@ -77,6 +77,8 @@ class EditorWindow : public QMainWindow {
     // Tells of a change to the bank's file on disk, once, and does what the person chooses.
     void checkDisk();
     bool reloadFromDisk();
+    // Says what became of a bank file longer or shorter than a bank, if it was one.
+    void tellFileLength();
     // The folder and name a file dialog starts from, with the given extension.
     QString suggestedFile(const QString& extension) const;
     void exportTable(bool forExcel);
