@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QValidator>
+#include <algorithm>
 
 #include "editor/window/field_rules.h"
 
@@ -20,13 +21,16 @@ class FieldValidator : public QValidator {
     explicit FieldValidator(FieldEdit* field) : QValidator(field), m_field(field) {}
 
     State validate(QString& input, int& pos) const override {
-        const QString line = OneLine(input);
+        const QString oneLine = OneLine(input);
+        // Composed, so that "и" and a combining breve are the "й" the code page holds.
+        const QString line = oneLine.normalized(QString::NormalizationForm_C);
         if (const auto reason = FieldRefusal(line)) {
             emit m_field->refused(*reason);
             return Invalid;
         }
         if (line != input) {
-            pos = std::min(pos, static_cast<int>(line.size()));
+            const auto composedAway = static_cast<int>(oneLine.size() - line.size());
+            pos = std::clamp(pos - composedAway, 0, static_cast<int>(line.size()));
             input = line;
         }
         return Acceptable;

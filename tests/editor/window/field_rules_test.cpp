@@ -93,6 +93,18 @@ TEST_F(FieldEditTest, APastedSpreadsheetCellLosesItsLineBreak) {
     EXPECT_EQ(refusals.count(), 0);
 }
 
+TEST_F(FieldEditTest, ALetterWithACombiningMarkIsTakenAsTheComposedLetter) {
+    Paste(QStringLiteral("Чаи\u0306ка"));
+    EXPECT_EQ(field.text(), QStringLiteral("Чайка"));
+    EXPECT_EQ(refusals.count(), 0);
+    EXPECT_EQ(field.cursorPosition(), 5);
+    // Typed, the mark comes as a key of its own after its letter.
+    field.clear();
+    QTest::keyClicks(&field, QStringLiteral("и"));
+    QTest::keyClicks(&field, QStringLiteral("\u0306"));
+    EXPECT_EQ(field.text(), QStringLiteral("й"));
+}
+
 TEST_F(FieldEditTest, ShownTextIsNoEditButTypingIs) {
     field.showText(QStringLiteral("из файла"));
     EXPECT_EQ(edits.count(), 0);
