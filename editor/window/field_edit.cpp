@@ -7,24 +7,24 @@
 #include <QMenu>
 #include <QValidator>
 #include <algorithm>
+#include <utility>
 
 #include "editor/window/field_rules.h"
 
 namespace kletochka::editor {
 
-namespace {
-
 // QLineEdit consults its validator on every change, typed, pasted, dropped or
 // composed, so this one place sees them all.
-class FieldValidator : public QValidator {
+class FieldEdit::Validator : public QValidator {
   public:
-    explicit FieldValidator(FieldEdit* field) : QValidator(field), m_field(field) {}
+    explicit Validator(FieldEdit* field) : QValidator(field), m_field(field) {}
 
     State validate(QString& input, int& pos) const override {
         const QString oneLine = OneLine(input);
         // Composed, so that "и" and a combining breve are the "й" the code page holds.
         const QString line = oneLine.normalized(QString::NormalizationForm_C);
         if (const auto reason = FieldRefusal(line)) {
+            m_field->m_fix = FixRefused(m_field->m_accepted, line);
             emit m_field->refused(*reason);
             return Invalid;
         }
@@ -40,6 +40,8 @@ class FieldValidator : public QValidator {
     FieldEdit* m_field;
 };
 
+namespace {
+
 bool IsHistoryKey(QKeyEvent* key) {
     return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
 }
@@ -47,8 +49,10 @@ bool IsHistoryKey(QKeyEvent* key) {
 }  // namespace
 
 FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
-    setValidator(new FieldValidator(this));
+    setValidator(new Validator(this));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_accepted = text;
+        m_fix.reset();
         if (!m_showing) {
             emit edited(text);
         }
@@ -62,6 +66,16 @@ void FieldEdit::showText(const QString& text) {
     m_showing = true;
     setText(text);
     m_showing = false;
+}
+
+void FieldEdit::applyFix() {
+    if (!m_fix) {
+        return;
+    }
+    const FieldFix fix = *std::exchange(m_fix, std::nullopt);
+    // As typed: the window hears of it as of any other edit.
+    setText(fix.text);
+    setCursorPosition(fix.cursor);
 }
 
 bool FieldEdit::event(QEvent* event) {

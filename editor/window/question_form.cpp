@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "editor/text_limit.h"
@@ -24,7 +25,10 @@ std::size_t At(Field field) {
 }  // namespace
 
 QuestionForm::QuestionForm(QWidget* parent)
-    : QWidget(parent), m_answers(new QButtonGroup(this)), m_refusal(new QLabel(this)) {
+    : QWidget(parent),
+      m_answers(new QButtonGroup(this)),
+      m_refusal(new QLabel(this)),
+      m_fix(new QPushButton(this)) {
     const std::array<QString, 4> captions = {tr("&Question:"), tr("Answer &A:"), tr("Answer &B:"),
                                              tr("Answer &C:")};
     const std::array<QString, 4> names = {tr("Question"), tr("Answer A"), tr("Answer B"),
@@ -54,7 +58,10 @@ QuestionForm::QuestionForm(QWidget* parent)
             showRefusal({});
             emit textEdited(field, text);
         });
-        connect(edit, &FieldEdit::refused, this, &QuestionForm::showRefusal);
+        connect(edit, &FieldEdit::refused, this, [this, edit](const QString& reason) {
+            showRefusal(reason);
+            offerFix(edit);
+        });
         showRoom(field);
     }
 
@@ -81,6 +88,15 @@ QuestionForm::QuestionForm(QWidget* parent)
     red.setColor(QPalette::WindowText, QColor(190, 0, 0));
     m_refusal->setPalette(red);
     grid->addWidget(m_refusal, row + 1, 0, 1, 3);
+    m_fix->setObjectName(QStringLiteral("fixRefused"));
+    m_fix->hide();
+    connect(m_fix, &QPushButton::clicked, this, [this] {
+        if (m_fixFor != nullptr) {
+            m_fixFor->setFocus(Qt::OtherFocusReason);
+            m_fixFor->applyFix();
+        }
+    });
+    grid->addWidget(m_fix, row + 2, 1, 1, 2, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
 }
 
@@ -154,6 +170,20 @@ void QuestionForm::showRoom(Field field) {
 
 void QuestionForm::showRefusal(const QString& reason) {
     m_refusal->setText(reason);
+    if (reason.isEmpty()) {
+        offerFix(nullptr);
+    }
+}
+
+void QuestionForm::offerFix(FieldEdit* edit) {
+    const bool offered = edit != nullptr && edit->fix();
+    m_fixFor = offered ? edit : nullptr;
+    m_fix->setText(offered ? edit->fix()->offer : QString());
+    m_fix->setVisible(offered);
+}
+
+QAbstractButton* QuestionForm::fixButton() const {
+    return m_fix;
 }
 
 }  // namespace kletochka::editor

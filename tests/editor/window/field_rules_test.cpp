@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "editor/window/field_edit.h"
+#include "editor/window/field_fix.h"
 #include "editor/window/field_rules.h"
 #include "param_name.h"
 
@@ -48,14 +49,68 @@ INSTANTIATE_TEST_SUITE_P(
         // Stored as byte 0x98, which the game draws as a box.
         RefusalCase{"c1_control", QStringLiteral("a\u0098"), QStringLiteral("U+0098")},
         // Windows-1251 holds these, so they are no reason to refuse.
-        RefusalCase{"code_page_typography",
-                    QStringLiteral("„Да“ – «нет» — ‘так’\u00A0№2…"), {}}),
+        RefusalCase{"code_page_typography", QStringLiteral("„Да“ – «нет» — ‘так’\u00A0№2…"), {}}),
     test::ParamName());
 
 TEST(FieldRulesTest, PastedLinesBecomeOneLine) {
     EXPECT_EQ(OneLine(QStringLiteral("Париж\n")), QStringLiteral("Париж"));
     EXPECT_EQ(OneLine(QStringLiteral("два\r\nслова\tи\r\n")), QStringLiteral("два слова и"));
 }
+
+struct FixCase {
+    const char* name;
+    QString before;
+    QString after;  // refused
+    QString fixed;  // empty when nothing is offered
+    int cursor;
+};
+void PrintTo(const FixCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FixRefusedTest : public ::testing::TestWithParam<FixCase> {};
+
+TEST_P(FixRefusedTest, OffersATextTheFieldTakes) {
+    const FixCase& c = GetParam();
+    ASSERT_TRUE(FieldRefusal(c.after));
+    const auto fix = FixRefused(c.before, c.after);
+    if (c.fixed.isEmpty()) {
+        EXPECT_FALSE(fix) << fix->text.toStdString();
+        return;
+    }
+    ASSERT_TRUE(fix);
+    EXPECT_EQ(fix->text, c.fixed);
+    EXPECT_EQ(fix->cursor, c.cursor);
+    EXPECT_FALSE(FieldRefusal(fix->text));
+    EXPECT_FALSE(fix->offer.isEmpty());
+}
+
+const QString k68 = QString(68, QLatin1Char('a'));
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, FixRefusedTest,
+    ::testing::Values(
+        FixCase{"times", QStringLiteral("2 3"), QStringLiteral("2 × 3"), QStringLiteral("2 x 3"),
+                4},
+        FixCase{"dashes_and_spaces",
+                {},
+                QStringLiteral("\u2212\u20125\u2009\u202Fкм"),
+                QStringLiteral("--5  км"),
+                7},
+        FixCase{"paste_too_long_keeps_what_fits_before_the_rest", QStringLiteral("ab"),
+                QStringLiteral("a") + QString(80, QLatin1Char('x')) + QStringLiteral("b"),
+                QStringLiteral("a") + QString(68, QLatin1Char('x')) + QStringLiteral("b"), 69},
+        FixCase{"stand_in_and_too_long", k68, k68 + QStringLiteral("×××"),
+                k68 + QStringLiteral("xx"), 70},
+        FixCase{"one_key_too_many_keeps_nothing",
+                k68 + QStringLiteral("bb"),
+                k68 + QStringLiteral("bbc"),
+                {},
+                0},
+        FixCase{"emoji_has_no_stand_in", QStringLiteral("a"), QStringLiteral("a😀"), {}, 0},
+        FixCase{"stand_in_beside_an_emoji", {}, QStringLiteral("×😀"), {}, 0},
+        FixCase{"control", {}, QStringLiteral("×\x01"), {}, 0}),
+    test::ParamName());
 
 class FieldEditTest : public ::testing::Test {
   protected:
@@ -103,6 +158,26 @@ TEST_F(FieldEditTest, ALetterWithACombiningMarkIsTakenAsTheComposedLetter) {
     QTest::keyClicks(&field, QStringLiteral("и"));
     QTest::keyClicks(&field, QStringLiteral("\u0306"));
     EXPECT_EQ(field.text(), QStringLiteral("й"));
+}
+
+TEST_F(FieldEditTest, ARefusedPasteWithAStandInIsFixedWithOneClickOnlyUntilTheNextEdit) {
+    QTest::keyClicks(&field, "2 3");
+    field.setCursorPosition(2);
+    Paste(QStringLiteral("× "));
+    EXPECT_EQ(field.text(), QStringLiteral("2 3"));
+    ASSERT_TRUE(field.fix());
+    EXPECT_TRUE(field.fix()->offer.contains(QStringLiteral("×")));
+    edits.clear();
+    field.applyFix();
+    EXPECT_EQ(field.text(), QStringLiteral("2 x 3"));
+    EXPECT_EQ(field.cursorPosition(), 4);
+    ASSERT_EQ(edits.count(), 1);
+    EXPECT_FALSE(field.fix());
+
+    Paste(QStringLiteral("−"));
+    ASSERT_TRUE(field.fix());
+    QTest::keyClicks(&field, "!");
+    EXPECT_FALSE(field.fix());
 }
 
 TEST_F(FieldEditTest, ShownTextIsNoEditButTypingIs) {

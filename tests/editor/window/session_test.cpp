@@ -236,6 +236,36 @@ TEST_F(EditorSession, APastedEmojiIsRefusedAndChangesNothing) {
     EXPECT_EQ(window->form()->refusal(), QString());
 }
 
+TEST_F(EditorSession, ARefusedPasteOffersWhatFitsAndOneClickTakesIt) {
+    QAbstractButton* fix = window->form()->fixButton();
+    Edit(Field::AnswerB)->setFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("2 × 2"));
+    Press(QKeySequence::Paste);
+    EXPECT_EQ(Text(1, 1, Field::AnswerB), QString());
+    ASSERT_TRUE(fix->isVisible());
+    EXPECT_TRUE(fix->text().contains(QStringLiteral("×"))) << fix->text().toStdString();
+    Click(fix);
+    EXPECT_EQ(Text(1, 1, Field::AnswerB), QStringLiteral("2 x 2"));
+    EXPECT_FALSE(fix->isVisible());
+    EXPECT_EQ(window->form()->refusal(), QString());
+    EXPECT_EQ(QApplication::focusWidget(), Edit(Field::AnswerB));
+
+    // Too long a paste keeps the first letters, as many as the field has room for.
+    QGuiApplication::clipboard()->setText(QString(100, QChar(u'ж')));
+    Press(QKeySequence::Paste);
+    EXPECT_EQ(Text(1, 1, Field::AnswerB), QStringLiteral("2 x 2"));
+    ASSERT_TRUE(fix->isVisible());
+    Click(fix);
+    EXPECT_EQ(Text(1, 1, Field::AnswerB), QStringLiteral("2 x 2") + QString(65, QChar(u'ж')));
+
+    // An emoji has no stand-in: refused, and nothing offered.
+    Press(Qt::Key_Backspace);
+    QGuiApplication::clipboard()->setText(QStringLiteral("🐈"));
+    Press(QKeySequence::Paste);
+    EXPECT_FALSE(window->form()->refusal().isEmpty());
+    EXPECT_FALSE(fix->isVisible());
+}
+
 TEST_F(EditorSession, ANewBankIsWorkToDoNotAnAlarmButSavingStillWarns) {
     QListView* list = window->problemList();
     const auto rows = [&] {

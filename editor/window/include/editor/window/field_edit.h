@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QLineEdit>
+#include <optional>
+
+#include "editor/window/field_fix.h"
 
 namespace kletochka::editor {
 
@@ -16,6 +19,10 @@ class FieldEdit : public QLineEdit {
 
     // Shows text without it counting as an edit.
     void showText(const QString& text);
+    // What the last refused edit can become with one click; nothing once the text changed.
+    const std::optional<FieldFix>& fix() const { return m_fix; }
+    // Takes that, as an edit.
+    void applyFix();
 
   signals:
     // An edit was refused; reason names the character at fault and why.
@@ -29,7 +36,12 @@ class FieldEdit : public QLineEdit {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // Consulted on every change, it refuses and offers the fixes.
+    class Validator;
+
     bool m_showing = false;
+    QString m_accepted;  // the text before the edit being validated
+    std::optional<FieldFix> m_fix;
 };
 
 }  // namespace kletochka::editor

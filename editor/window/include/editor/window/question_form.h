@@ -10,6 +10,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
+class QPushButton;
 
 namespace kletochka::editor {
 
@@ -33,6 +34,9 @@ class QuestionForm : public QWidget {
     QString refusal() const;
     // Forgets the refusal, which was about another question.
     void clearRefusal();
+    // Takes what the refused edit can become instead, when there is such a thing;
+    // hidden otherwise.
+    QAbstractButton* fixButton() const;
     // Puts the keyboard focus on a text field or on the A/B/C choice.
     void focusOn(Field field);
 
@@ -48,11 +52,15 @@ class QuestionForm : public QWidget {
   private:
     void showRoom(Field field);
     void showRefusal(const QString& reason);
+    // Shows the button for edit's fix, or hides it (edit null or without one).
+    void offerFix(FieldEdit* edit);
 
     std::array<FieldEdit*, 4> m_edits{};
     std::array<QLabel*, 4> m_counters{};
     QButtonGroup* m_answers = nullptr;
     QLabel* m_refusal = nullptr;
+    QPushButton* m_fix = nullptr;
+    FieldEdit* m_fixFor = nullptr;  // the field whose refused edit m_fix would fix
 };
 
 }  // namespace kletochka::editor
