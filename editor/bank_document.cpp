@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "authoring/host_sheet.h"
 #include "authoring/table_columns.h"
@@ -40,6 +41,12 @@ QString Place(const QString& path) {
 
 BankDocument::BankDocument(QObject* parent) : QObject(parent) {
     connect(&m_undo, &QUndoStack::cleanChanged, this, &BankDocument::updateModified);
+    // Typing after an undo or a redo never merges into the command it brought back.
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this] {
+        if (!m_pushing) {
+            endTyping();
+        }
+    });
     m_problems.recheckAll(m_records);
 }
 
@@ -67,9 +74,38 @@ bool BankDocument::setText(int round, int cell, Field field, const QString& text
     if (DisplayText(before) == text) {
         return true;
     }
+    const QString old = DisplayText(before);
+    const auto now = m_clock();
+    if (now - m_lastTyped > kTypingPause) {
+        endTyping();
+    }
+    m_lastTyped = now;
+    // What this edit put in: text, less what it kept of old at either end.
+    const qsizetype shorter = std::min(old.size(), text.size());
+    qsizetype head = 0;
+    while (head < shorter && old.at(head) == text.at(head)) {
+        ++head;
+    }
+    qsizetype tail = 0;
+    while (tail < shorter - head &&
+           old.at(old.size() - 1 - tail) == text.at(text.size() - 1 - tail)) {
+        ++tail;
+    }
+    const QStringView added = QStringView(text).mid(head, text.size() - head - tail);
+    const auto isWordChar = [](QChar c) { return c.isLetterOrNumber(); };
+    // A new word after a space or sign that ended the one before starts a new step.
+    if (m_wordEnded && !added.isEmpty() && isWordChar(added.front())) {
+        endTyping();
+    }
+    const qsizetype end = head + added.size();
+    m_wordEnded = !added.isEmpty() && !isWordChar(text.at(end - 1)) &&
+                  std::any_of(text.begin(), text.begin() + end, isWordChar);
     ShortString after;
     after.assign(*EncodeWindows1251(text));
-    m_undo.push(new SetTextCommand(*this, round, cell, field, before, after, m_typingRun));
+    const int run = m_typingRun;
+    m_pushing = true;
+    m_undo.push(new SetTextCommand(*this, round, cell, field, before, after, run));
+    m_pushing = false;
     return true;
 }
 
@@ -83,6 +119,7 @@ void BankDocument::setCorrect(int round, int cell, int correct) {
 
 void BankDocument::endTyping() {
     ++m_typingRun;
+    m_wordEnded = false;
 }
 
 bool BankDocument::isModified() const {

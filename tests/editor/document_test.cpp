@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <chrono>
 #include <cstring>
 
 #include "bank_files.h"
@@ -23,14 +24,28 @@ bool SameBytes(const QuestionBank::Records& a, const QuestionBank::Records& b) {
 
 class DocumentTest : public ::testing::Test {
   protected:
+    // The pauses in typing are those the test makes.
+    DocumentTest() {
+        doc.setClock([this] { return now; });
+    }
+
     // A document holding a saved bank, so that modified starts false.
     void openSaved(const QuestionBank::Records& records) {
         WriteBankFile(QtPath(dir / "saved.qb"), records);
         doc.openBank(QtPath(dir / "saved.qb"));
     }
 
+    // Types text letter by letter into round 1, cell 1's question after what it holds.
+    void type(const QString& text) {
+        for (const QChar c : text) {
+            ASSERT_TRUE(doc.setText(1, 1, Field::Question, doc.text(1, 1, Field::Question) + c));
+        }
+    }
+    QString question() const { return doc.text(1, 1, Field::Question); }
+
     test::TempDir dir;
     BankDocument doc;
+    std::chrono::steady_clock::time_point now{std::chrono::hours(1)};
 };
 
 TEST_F(DocumentTest, NewBankIsAllZeroBytesWithEveryTextEmptyAndNoRightAnswer) {
@@ -64,6 +79,45 @@ TEST_F(DocumentTest, TypingInOneFieldIsUndoneAsOneStepAndRedoneAgain) {
     EXPECT_FALSE(doc.isModified());
     doc.undoStack()->redo();
     EXPECT_EQ(doc.text(2, 5, Field::AnswerB), "Кит");
+}
+
+TEST_F(DocumentTest, TypingIsUndoneAWordWithTheSignsAfterItAtATime) {
+    type(QStringLiteral("Кит, кот  и 2+2?"));
+    EXPECT_EQ(doc.undoStack()->count(), 5);
+    for (const char* left : {"Кит, кот  и 2+", "Кит, кот  и ", "Кит, кот  ", "Кит, ", ""}) {
+        doc.undoStack()->undo();
+        EXPECT_EQ(question(), QString::fromUtf8(left));
+    }
+    // Spaces before any word, and letters typed back after deleting, are no word's end.
+    type(QStringLiteral("  a"));
+    ASSERT_TRUE(doc.setText(1, 1, Field::Question, QStringLiteral("  ")));
+    type(QStringLiteral("b"));
+    EXPECT_EQ(doc.undoStack()->count(), 1);
+}
+
+TEST_F(DocumentTest, APauseInTypingEndsAStep) {
+    type(QStringLiteral("ab"));
+    now += BankDocument::kTypingPause;
+    type(QStringLiteral("c"));
+    EXPECT_EQ(doc.undoStack()->count(), 1) << "a pause just as long is none";
+    now += BankDocument::kTypingPause + std::chrono::milliseconds(1);
+    type(QStringLiteral("de"));
+    EXPECT_EQ(doc.undoStack()->count(), 2);
+    doc.undoStack()->undo();
+    EXPECT_EQ(question(), QStringLiteral("abc"));
+}
+
+TEST_F(DocumentTest, TypingAfterAnUndoOrARedoStartsANewStep) {
+    type(QStringLiteral("ab"));
+    doc.undoStack()->undo();
+    doc.undoStack()->redo();
+    type(QStringLiteral("c"));
+    EXPECT_EQ(doc.undoStack()->count(), 2);
+    doc.undoStack()->undo();
+    EXPECT_EQ(question(), QStringLiteral("ab"));
+    type(QStringLiteral("d"));
+    doc.undoStack()->undo();
+    EXPECT_EQ(question(), QStringLiteral("ab"));
 }
 
 TEST_F(DocumentTest, AnotherFieldOrCellOrALeftFieldStartsAStepOfItsOwn) {

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <chrono>
+#include <functional>
 
 #include "bank/question_bank.h"
 #include "editor/document_files.h"
@@ -34,12 +36,19 @@ class BankDocument : public QObject {
     int correct(int round, int cell) const;
 
     // Each change is one undoable command; consecutive typing in the same field
-    // is undone as one. A text the field cannot hold (see MeasureText) is
-    // refused: false, and nothing changes. Setting what is there already does nothing.
+    // is undone a word at a time (a word with the spaces and signs after it), and
+    // a pause or an undo or redo ends a step too. A text the field cannot hold
+    // (see MeasureText) is refused: false, and nothing changes. Setting what is
+    // there already does nothing.
     bool setText(int round, int cell, Field field, const QString& text);
     void setCorrect(int round, int cell, int correct);
     // Ends a run of typing (the field lost focus): the next change stands apart.
     void endTyping();
+    // Typing after this long a pause is a step of its own.
+    static constexpr std::chrono::milliseconds kTypingPause{1500};
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    // What tells the pauses; the steady clock unless a test steps its own.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
 
     QUndoStack* undoStack() { return &m_undo; }
     // Changed since it was opened or saved; a bank made from a table is, until saved.
@@ -119,7 +128,11 @@ class BankDocument : public QObject {
     authoring::FileStamp m_stamp;  // the file as last opened or saved
     authoring::FileStamp m_told;   // the last change takeDiskChange() gave
     bool m_modified = false;
-    int m_typingRun = 0;  // commands of one run of typing share it
+    int m_typingRun = 0;       // commands of one run of typing share it
+    bool m_wordEnded = false;  // the run's last edit put a space or sign after a word
+    bool m_pushing = false;    // the undo stack moves because of our own push
+    Clock m_clock = [] { return std::chrono::steady_clock::now(); };
+    std::chrono::steady_clock::time_point m_lastTyped;
     QUndoStack m_undo;
     LiveProblems m_problems;
 };

@@ -113,6 +113,8 @@ class EditorSession : public ::testing::Test {
     std::unique_ptr<EditorWindow> Open(std::unique_ptr<EditorDialogs> dialogs = {}) {
         auto w = std::make_unique<EditorWindow>(dialogs ? std::move(dialogs)
                                                         : std::make_unique<test::FakeDialogs>(log));
+        // No pause ever ends a step of typing, however slowly the machine types.
+        w->document().setClock([] { return std::chrono::steady_clock::time_point{}; });
         w->show();
         QApplication::setActiveWindow(w.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
@@ -157,12 +159,18 @@ TEST_F(EditorSession, OpenTypeUndoRedoSaveAndReopen) {
         << window->form()->counter(Field::Question)->text().toStdString();
     EXPECT_TRUE(window->isWindowModified());
 
-    // One run of typing is one step back.
+    // Typing goes back a word at a time: "Сколько ", "будет ", "2+", "2?".
     Press(QKeySequence::Undo);
+    EXPECT_EQ(Text(2, 2, Field::Question), QStringLiteral("Сколько будет 2+"));
+    for (int step = 0; step < 3; ++step) {
+        Press(QKeySequence::Undo);
+    }
     EXPECT_EQ(Text(2, 2, Field::Question), QStringLiteral("Q11"));
     EXPECT_EQ(Edit(Field::Question)->text(), QStringLiteral("Q11"));
     EXPECT_FALSE(window->isWindowModified());
-    Press(QKeySequence::Redo);
+    for (int step = 0; step < 4; ++step) {
+        Press(QKeySequence::Redo);
+    }
     EXPECT_EQ(Edit(Field::Question)->text(), typed);
 
     // An undo in another cell goes back to the cell it changes.
