@@ -89,6 +89,14 @@ QString ProblemSummary(const BankProblem& problem) {
             .arg(QLatin1Char(static_cast<char>('A' + problem.letter - 1)))
             .arg(problem.total);
     }
+    if (problem.kind == ProblemKind::FileSize && problem.total > 0) {
+        const QString words =
+            problem.count > problem.total
+                ? ProblemTexts::tr("%n byte(s) after its 63 questions, which the game never reads",
+                                   nullptr, problem.count - problem.total)
+                : ProblemTexts::tr("cut short, so the game cannot open it");
+        return Place(problem) + QLatin1String(": ") + words;
+    }
     if (problem.kind == ProblemKind::Box && problem.count > 0) {
         return Place(problem) + QLatin1String(": ") +
                ProblemTexts::tr("character %1 is shown as a box in the game").arg(problem.count);

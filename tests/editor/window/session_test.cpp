@@ -652,6 +652,8 @@ TEST_F(EditorSession, ABankWithBytesAfterItsRecordsIsToldAndSavedAsANewBank) {
     ASSERT_EQ(log.notices.size(), 1);
     EXPECT_TRUE(log.notices.at(0).contains(QDir::toNativeSeparators(Path(bank))));
     EXPECT_TRUE(log.notices.at(0).contains(QLatin1String("10")));
+    const QString listed = window->problemList()->model()->index(0, 0).data().toString();
+    EXPECT_TRUE(listed.contains(QLatin1String("10"))) << listed.toStdString();
     Type(Edit(Field::Question), QStringLiteral("!"));
 
     Press(QKeySequence::Save);
