@@ -30,7 +30,7 @@ QuestionBank::Records FaultyRecords() {
         records[static_cast<std::size_t>(9 + cell)].setCorrect(2);  // round 2: all B
     }
     records[20].answerC.length = 80;       // overlong, from another program
-    records[30].answerB.assign("a\x98b");  // a byte the game draws as a box
+    records[30].answerB.assign("a\x98" "b");  // a byte the game draws as a box
     return records;
 }
 
