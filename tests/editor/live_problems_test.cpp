@@ -29,8 +29,8 @@ QuestionBank::Records FaultyRecords() {
     for (int cell = 0; cell < 9; ++cell) {
         records[static_cast<std::size_t>(9 + cell)].setCorrect(2);  // round 2: all B
     }
-    records[20].answerC.length = 80;       // overlong, from another program
-    records[30].answerB.assign("a\x98" "b");  // a byte the game draws as a box
+    records[20].answerC.length = 80;                         // overlong, from another program
+    records[30].answerB.assign(std::string("a\x98") + 'b');  // a byte the game draws as a box
     return records;
 }
 
