@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "authoring/bank_check.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "authoring/balance_check.h"
 #include "authoring/fit_check.h"
 #include "authoring/repeat_check.h"
@@ -33,11 +36,13 @@ void CheckFileSize(const std::filesystem::path& path, ProblemList& problems) {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (!ec && size > QuestionBank::kFileSize) {
+        const std::uintmax_t extra = size - QuestionBank::kFileSize;
         problems.add({0, 0, 0, "",
                       "warning: the file has " + std::to_string(size) + " bytes, " +
-                          std::to_string(size - QuestionBank::kFileSize) + " more than a bank's " +
+                          std::to_string(extra) + " more than a bank's " +
                           std::to_string(QuestionBank::kFileSize) + "; the game ignores them",
-                      ProblemKind::FileSize});
+                      ProblemKind::FileSize, 0,
+                      static_cast<int>(std::min<std::uintmax_t>(extra, INT_MAX))});
     }
 }
 
