@@ -143,7 +143,8 @@ TEST_F(DocumentFilesTest, ATableWithMistakesListsThemByLineAndField) {
         EXPECT_EQ(e.problems()[1].cell, 9);
         EXPECT_EQ(e.problems()[1].fault, authoring::TableFault::RowMissing);
         EXPECT_EQ(e.failure(), ReadFailure::TableProblems);
-        EXPECT_NE(std::string(e.what()).find("the table has 2 mistake"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("the table has 2 mistake"), std::string::npos)
+            << e.what();
     }
 }
 
