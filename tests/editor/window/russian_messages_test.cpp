@@ -22,6 +22,7 @@
 #include "editor/window/field_rules.h"
 #include "fake_dialogs.h"
 #include "param_name.h"
+#include "qstring_printing.h"
 #include "temp_dir.h"
 #include "widgets/file_path.h"
 
@@ -55,7 +56,7 @@ QStringList LatinWords(QString text, const QString& path) {
 }
 
 #define EXPECT_RUSSIAN(text, path) \
-    EXPECT_EQ(LatinWords(text, path), QStringList()) << (text).toStdString()
+    EXPECT_EQ(LatinWords(text, path).join(QLatin1Char(' ')), QString()) << (text).toStdString()
 
 // 63 good rows in Russian after the column names, then what a case does to them.
 std::string Table(const std::function<void(QStringList&)>& spoil = {}) {
