@@ -42,20 +42,22 @@ void CheckFileSize(const std::filesystem::path& path, ProblemList& problems) {
 
 void CheckBankLength(std::uintmax_t size, ProblemList& problems) {
     constexpr std::uintmax_t kBank = QuestionBank::kFileSize;
-    const auto add = [&](std::string text) {
-        problems.add({0, 0, 0, "", std::move(text), ProblemKind::FileSize, 0,
-                      static_cast<int>(std::min<std::uintmax_t>(size, INT_MAX)),
-                      static_cast<int>(kBank)});
-    };
     if (size > kBank) {
-        add("warning: the file has " + std::to_string(size) + " bytes, " +
-            std::to_string(size - kBank) + " more than a bank's " + std::to_string(kBank) +
-            "; the game ignores them");
+        const std::uintmax_t extra = size - kBank;
+        problems.add(
+            {0, 0, 0, "",
+             "warning: the file has " + std::to_string(size) + " bytes, " + std::to_string(extra) +
+                 " more than a bank's " + std::to_string(kBank) + "; the game ignores them",
+             ProblemKind::FileSize, 0, static_cast<int>(std::min<std::uintmax_t>(extra, INT_MAX))});
     } else if (size < kBank) {
-        add("the file has " + std::to_string(size) + " bytes, " + std::to_string(kBank - size) +
-            " fewer than a bank's " + std::to_string(kBank) + ": it holds only " +
-            std::to_string(size / sizeof(QuestionRecord)) + " whole questions of " +
-            std::to_string(QuestionBank::kRecords) + ", so the game cannot open it");
+        const auto whole = static_cast<int>(size / sizeof(QuestionRecord));
+        problems.add({0, 0, 0, "",
+                      "the file has " + std::to_string(size) + " bytes, " +
+                          std::to_string(kBank - size) + " fewer than a bank's " +
+                          std::to_string(kBank) + ": it holds only " + std::to_string(whole) +
+                          " whole questions of " + std::to_string(QuestionBank::kRecords) +
+                          ", so the game cannot open it",
+                      ProblemKind::CutShort, 0, whole});
     }
 }
 

@@ -47,7 +47,7 @@ BankFile SalvageBank(const std::filesystem::path& path) {
         return bank;
     } catch (const InOutError& e) {
         if (e.code() != InOutError::ReadBeyondEnd) {
-            throw Error(path.string() + ": " + e.what());
+            throw;
         }
         bank.loaderMessage = e.what();
     }
@@ -55,7 +55,7 @@ BankFile SalvageBank(const std::filesystem::path& path) {
     bank.size = bytes.size();
     // Only the last question missing or cut off is a bank to repair; less is something else.
     if (bank.wholeRecords() < QuestionBank::kRecords - 1) {
-        throw Error(path.string() + ": " + bank.loaderMessage);
+        throw InOutError(InOutError::ReadBeyondEnd);
     }
     std::memcpy(bank.records.data(), bytes.data(),
                 static_cast<std::size_t>(bank.wholeRecords()) * sizeof(QuestionRecord));

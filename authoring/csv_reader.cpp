@@ -99,11 +99,12 @@ void ReadCsv(std::string_view text, char delimiter,
             if (fieldLine != line) {
                 // A quote left open swallows the lines below it: name the line it was opened on.
                 throw CsvSyntaxError(
-                    fieldLine, static_cast<int>(fieldsBefore),
+                    fieldLine, static_cast<int>(fieldsBefore), TableFault::QuoteClosedLate,
                     "the quote opened here is closed only on line " + std::to_string(line) +
-                        ", and text follows it there: is a closing quote missing?");
+                        ", and text follows it there: is a closing quote missing?",
+                    line);
             }
-            throw CsvSyntaxError(line, static_cast<int>(fieldsBefore),
+            throw CsvSyntaxError(line, static_cast<int>(fieldsBefore), TableFault::QuoteMisplaced,
                                  "a quote mark in the wrong place: a field with quote marks in "
                                  "it must be in quotes as a whole, each quote mark written twice");
         }
@@ -116,6 +117,7 @@ void ReadCsv(std::string_view text, char delimiter,
     if (!parser.finish(c)) {
         parser.throwIfNotSyntax();
         throw CsvSyntaxError(fieldLine, static_cast<int>(c.row.fields.size()),
+                             TableFault::QuoteNotClosed,
                              "a field opens a quote that is never closed");
     }
     deliver();

@@ -13,6 +13,9 @@ namespace kletochka::authoring {
 
 namespace {
 
+// What a decoder puts for bytes it could not read.
+constexpr char32_t kUnreadable = 0xFFFD;
+
 std::string_view Trimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
         s.remove_prefix(1);
@@ -45,13 +48,20 @@ bool IsCyrillicLetterOfAnswer(std::string_view s) {
 std::string WhyUnstorable(char32_t c) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-    if (c == 0xFFFD) {
+    if (c == kUnreadable) {
         return std::string("a character that could not be read (") + code +
                "): save the table again as UTF-8 CSV";
     }
     return "the character \"" + QString::fromUcs4(&c, 1).toStdString() + "\" (" + code +
            ") cannot be stored in a question bank, which holds only Russian and "
            "English letters, digits and common signs (Windows-1251)";
+}
+
+// Fills the description of why with a fault and its words.
+void Describe(Problem& why, TableFault fault, std::string text, std::string_view value = {}) {
+    why.fault = fault;
+    why.text = std::move(text);
+    why.value = std::string(value);
 }
 
 }  // namespace
@@ -75,7 +85,7 @@ std::optional<UnstorableCharacter> FindUnstorable(const QString& text) {
     return std::nullopt;
 }
 
-std::optional<int> ParseIndex(std::string_view field, int max, std::string& why) {
+std::optional<int> ParseIndex(std::string_view field, int max, Problem& why) {
     const std::string_view s = Trimmed(field);
     int value = 0;
     bool digits = !s.empty() && s.size() <= 3;
@@ -85,13 +95,15 @@ std::optional<int> ParseIndex(std::string_view field, int max, std::string& why)
         value = value * 10 + (s[i] - '0');
     }
     if (!digits || value < 1 || value > max) {
-        why = Shown(field) + " is not a number from 1 to " + std::to_string(max);
+        Describe(why, TableFault::NotANumber,
+                 Shown(field) + " is not a number from 1 to " + std::to_string(max), field);
+        why.total = max;
         return std::nullopt;
     }
     return value;
 }
 
-std::optional<std::int32_t> ParseCorrect(std::string_view field, std::string& why) {
+std::optional<std::int32_t> ParseCorrect(std::string_view field, Problem& why) {
     const std::string_view s = Trimmed(field);
     if (s.size() == 1) {
         switch (s[0]) {
@@ -112,27 +124,44 @@ std::optional<std::int32_t> ParseCorrect(std::string_view field, std::string& wh
         }
     }
     if (s.empty()) {
-        why = "empty: write the letter of the right answer, A, B or C";
+        Describe(why, TableFault::NoLetter,
+                 "empty: write the letter of the right answer, A, B or C");
     } else if (IsCyrillicLetterOfAnswer(s)) {
         // Cyrillic "В" looks like B but is the third letter: do not guess.
-        why = Shown(field) + " is a Russian letter: write the Latin letter A, B or C, or 1, 2 or 3";
+        Describe(
+            why, TableFault::RussianLetter,
+            Shown(field) + " is a Russian letter: write the Latin letter A, B or C, or 1, 2 or 3",
+            s);
     } else {
-        why = Shown(field) + " is not A, B or C (or 1, 2, 3)";
+        Describe(why, TableFault::NotALetter, Shown(field) + " is not A, B or C (or 1, 2, 3)",
+                 field);
     }
     return std::nullopt;
 }
 
-std::optional<std::string> ParseText(std::string_view utf8, std::string& why) {
+std::optional<std::string> ParseText(std::string_view utf8, Problem& why) {
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     const std::optional<std::string> bytes = EncodeWindows1251(text);
     if (!bytes) {
         const auto unstorable = FindUnstorable(text);
-        why = unstorable ? unstorable->why : "cannot be stored in Windows-1251";
+        if (!unstorable) {
+            Describe(why, TableFault::Unstorable, "cannot be stored in Windows-1251");
+        } else if (unstorable->code == kUnreadable) {
+            Describe(why, TableFault::Unreadable, unstorable->why);
+        } else {
+            const char32_t code = unstorable->code;
+            Describe(why, TableFault::Unstorable, unstorable->why,
+                     QString::fromUcs4(&code, 1).toStdString());
+            why.count = static_cast<int>(code);
+        }
         return std::nullopt;
     }
     if (bytes->size() > ShortString::kCapacity) {
-        why = std::to_string(bytes->size()) + " characters, but at most " +
-              std::to_string(ShortString::kCapacity) + " fit";
+        Describe(why, TableFault::TooLong,
+                 std::to_string(bytes->size()) + " characters, but at most " +
+                     std::to_string(ShortString::kCapacity) + " fit");
+        why.count = static_cast<int>(bytes->size());
+        why.total = static_cast<int>(ShortString::kCapacity);
         return std::nullopt;
     }
     return bytes;

@@ -101,9 +101,15 @@ std::string ReadWholeFile(const std::filesystem::path& path, std::size_t limit) 
     const std::size_t beyond = limit == std::numeric_limits<std::size_t>::max() ? limit : limit + 1;
     std::string bytes = system::ReadUpTo(path, beyond);
     if (bytes.size() > limit) {
-        throw Error(path.string() + " is too large: more than " + std::to_string(limit) + " bytes");
+        throw ReadError(
+            ReadError::Reason::TooLarge, 0,
+            path.string() + " is too large: more than " + std::to_string(limit) + " bytes");
     }
     return bytes;
+}
+
+std::string SystemWords(int err) {
+    return system::SystemMessage(err);
 }
 
 FileStamp StampFile(const std::filesystem::path& path) {

@@ -45,7 +45,12 @@ Reason ReasonFor(int err) {
 }
 
 [[noreturn]] void FailRead(const std::filesystem::path& path, int err) {
-    throw Error("cannot read " + path.string() + ": " + SystemMessage(err));
+    using Why = ReadError::Reason;
+    const Why why = err == ENOENT || err == ENOTDIR ? Why::Missing
+                    : err == EACCES || err == EPERM ? Why::NotAllowed
+                    : err == EISDIR                 ? Why::IsFolder
+                                                    : Why::Other;
+    throw ReadError(why, err, "cannot read " + path.string() + ": " + SystemMessage(err));
 }
 
 // The errno a test has the step fail with; 0 to go on.

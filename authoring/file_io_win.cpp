@@ -83,7 +83,25 @@ DWORD SystemErrorFor(int err) {
 }
 
 [[noreturn]] void FailRead(const std::filesystem::path& path, DWORD err) {
-    throw Error("cannot read " + path.string() + ": " + SystemMessage(static_cast<int>(err)));
+    using Why = ReadError::Reason;
+    Why why = Why::Other;
+    switch (err) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+            why = Why::Missing;
+            break;
+        case ERROR_ACCESS_DENIED:
+            why = Why::NotAllowed;
+            break;
+        default:
+            break;
+    }
+    throw ReadError(why, static_cast<int>(err),
+                    "cannot read " + path.string() + ": " + SystemMessage(static_cast<int>(err)));
 }
 
 // The system's error a test has the step fail with; 0 to go on.

@@ -30,6 +30,7 @@ std::optional<Problem> BinaryContent(std::string_view bytes) {
     const auto pos = static_cast<std::size_t>(bad - bytes.begin());
     Problem p{LineAt(bytes, pos), 0, 0, "", ""};
     if (*bad == '\0') {
+        p.fault = TableFault::NotText;
         p.text =
             "a NUL byte: this is not a CSV text file (to turn a question bank into a "
             "table, use qbtool dump)";
@@ -38,6 +39,8 @@ std::optional<Problem> BinaryContent(std::string_view bytes) {
         std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(*bad));
         p.text = std::string("a control character (byte ") + code +
                  "): this is not a table saved as CSV text";
+        p.fault = TableFault::ControlCharacter;
+        p.count = static_cast<unsigned char>(*bad);
     }
     return p;
 }
@@ -55,10 +58,11 @@ void ReadRows(QuestionTable& table, std::string_view text) {
                 AddTableRow(row, *header, table);
                 return;
             }
-            std::string why;
+            Problem why;
             header = ReadHeader(row, why);
             if (!header) {
-                table.problems.add({row.line, 0, 0, "", why});
+                why.line = row.line;
+                table.problems.add(std::move(why));
                 throw StopReading{};
             }
             table.ignoredColumns = header->ignored;
@@ -73,18 +77,26 @@ void ReadRows(QuestionTable& table, std::string_view text) {
                 field = kColumnNames[c];
             }
         }
-        table.problems.add({e.line(), 0, 0, field, e.what()});
+        Problem p{e.line(), 0, 0, field, e.what()};
+        p.fault = e.fault();
+        p.count = e.closedOn();
+        table.problems.add(std::move(p));
         return;
     }
+    const auto add = [&table](int round, int cell, const char* words, TableFault fault) {
+        Problem p{0, round, cell, "", words};
+        p.fault = fault;
+        table.problems.add(std::move(p));
+    };
     if (!header) {
-        table.problems.add({0, 0, 0, "", "the file has no rows"});
+        add(0, 0, "the file has no rows", TableFault::NoRows);
     } else if (!anyRow) {
-        table.problems.add(
-            {0, 0, 0, "", "the table has a first row of column names but no questions"});
+        add(0, 0, "the table has a first row of column names but no questions",
+            TableFault::NoQuestions);
     } else {
         for (int i = 1; i <= QuestionBank::kRecords; ++i) {
             if (!table.entries[static_cast<std::size_t>(i - 1)]) {
-                table.problems.add({0, RoundOf(i), CellOf(i), "", "no row for this question"});
+                add(RoundOf(i), CellOf(i), "no row for this question", TableFault::RowMissing);
             }
         }
     }
@@ -95,7 +107,9 @@ void ReadRows(QuestionTable& table, std::string_view text) {
 QuestionTable ReadQuestionTable(std::string_view bytes) {
     QuestionTable table;
     if (bytes.empty()) {
-        table.problems.add({0, 0, 0, "", "the file is empty"});
+        Problem p{0, 0, 0, "", "the file is empty"};
+        p.fault = TableFault::EmptyFile;
+        table.problems.add(std::move(p));
         return table;
     }
     if (auto binary = BinaryContent(bytes)) {

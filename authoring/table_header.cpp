@@ -36,7 +36,7 @@ char DetectDelimiter(std::string_view text) {
                : ',';
 }
 
-std::optional<TableHeader> ReadHeader(const CsvRow& row, std::string& why) {
+std::optional<TableHeader> ReadHeader(const CsvRow& row, Problem& why) {
     TableHeader header;
     header.fieldCount = row.fields.size();
     std::array<bool, kColumnCount> found{};
@@ -51,7 +51,9 @@ std::optional<TableHeader> ReadHeader(const CsvRow& row, std::string& why) {
         }
         const auto column = static_cast<std::size_t>(known - kColumnNames.begin());
         if (found[column]) {
-            why = "the column \"" + name + "\" appears twice in the first row";
+            why.text = "the column \"" + name + "\" appears twice in the first row";
+            why.fault = TableFault::ColumnTwice;
+            why.value = name;
             return std::nullopt;
         }
         found[column] = true;
@@ -59,8 +61,10 @@ std::optional<TableHeader> ReadHeader(const CsvRow& row, std::string& why) {
     }
     for (std::size_t column = 0; column < kColumnCount; ++column) {
         if (!found[column]) {
-            why = "the first row has no column \"" + std::string(kColumnNames[column]) +
-                  "\"; it must name the columns: " + ExpectedHeader();
+            why.text = "the first row has no column \"" + std::string(kColumnNames[column]) +
+                       "\"; it must name the columns: " + ExpectedHeader();
+            why.fault = TableFault::ColumnMissing;
+            why.value = std::string(kColumnNames[column]);
             return std::nullopt;
         }
     }

@@ -27,18 +27,25 @@ void AddTableRow(const CsvRow& row, const TableHeader& header, QuestionTable& ta
     if (row.fields.size() != header.fieldCount) {
         where.text = std::to_string(row.fields.size()) + " fields, but the first row has " +
                      std::to_string(header.fieldCount);
+        where.fault = TableFault::FieldCount;
+        where.count = static_cast<int>(row.fields.size());
+        where.total = static_cast<int>(header.fieldCount);
         table.problems.add(where);
         return;
     }
     const auto field = [&](Column c) -> const std::string& { return row.fields[header.index[c]]; };
     ColumnSet rejected;
-    const auto reject = [&](Column c, std::string why) {
-        table.problems.add(
-            {where.line, where.round, where.cell, std::string(kColumnNames[c]), std::move(why)});
+    // why holds what is wrong; the row gives the place.
+    const auto reject = [&](Column c, Problem why) {
+        why.line = where.line;
+        why.round = where.round;
+        why.cell = where.cell;
+        why.field = std::string(kColumnNames[c]);
+        table.problems.add(std::move(why));
         rejected.set(c);
     };
 
-    std::string why;
+    Problem why;
     const std::optional<int> round = ParseIndex(field(kRound), QuestionBank::kRounds, why);
     if (!round) {
         reject(kRound, why);
@@ -55,6 +62,8 @@ void AddTableRow(const CsvRow& row, const TableHeader& header, QuestionTable& ta
         if (*entry) {
             where.text = "a second row for this question; the first is on line " +
                          std::to_string((*entry)->line);
+            where.fault = TableFault::SecondRow;
+            where.count = (*entry)->line;
             table.problems.add(where);
             return;
         }

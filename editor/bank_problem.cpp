@@ -12,8 +12,9 @@ bool BankProblem::shownInGame() const {
 }
 
 QString BankProblem::described() const {
-    return QString::fromStdString(authoring::FormatProblem(
-        {line, round, cell, column.toStdString(), text.toStdString(), kind, letter, count, total}));
+    return QString::fromStdString(
+        authoring::FormatProblem({line, round, cell, column.toStdString(), text.toStdString(), kind,
+                                  letter, count, total, fault, value.toStdString()}));
 }
 
 BankProblem BankProblem::From(const authoring::Problem& problem) {
@@ -27,7 +28,10 @@ BankProblem BankProblem::From(const authoring::Problem& problem) {
             QString::fromStdString(problem.field),
             problem.letter,
             problem.count,
-            problem.total};
+            problem.total,
+            problem.fault,
+            QString::fromStdString(problem.value),
+            {}};
 }
 
 std::vector<BankProblem> BankProblems(const authoring::ProblemList& list) {

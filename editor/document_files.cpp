@@ -13,6 +13,7 @@
 #include "authoring/bank_loading.h"
 #include "authoring/file_io.h"
 #include "authoring/question_table.h"
+#include "authoring/text_encoding.h"
 #include "widgets/file_path.h"
 
 namespace kletochka::editor {
@@ -76,8 +77,10 @@ class DocumentFiles {
             case Reason::Other:
                 break;
         }
-        Fail(tr("\"%1\" could not be saved (%2). The file is as it was.")
-                 .arg(name, qt_error_string(error.systemError())));
+        Fail(tr("\"%1\" could not be saved. The file is as it was.").arg(name) +
+             QLatin1String("\n\n") +
+             tr("The system says: %1")
+                 .arg(QString::fromStdString(authoring::SystemWords(error.systemError()))));
     }
 
     static QString DiskChanged(const QString& path, bool gone) {
@@ -140,6 +143,21 @@ class DocumentFiles {
     [[noreturn]] static void Fail(const QString& message) { throw Error(message.toStdString()); }
 };
 
+// Each problem's line as the table has it, for the teacher to find it in the spreadsheet.
+void AddTableLines(std::vector<BankProblem>& problems, std::string_view bytes) {
+    constexpr qsizetype kShownCharacters = 300;
+    // Lines end as the reader counts them: at "\r\n", "\n" or a lone "\r".
+    QString text = QString::fromStdString(authoring::DecodeTableText(bytes).utf8);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (BankProblem& problem : problems) {
+        if (problem.line >= 1 && problem.line <= lines.size()) {
+            problem.lineText = lines.at(problem.line - 1).left(kShownCharacters);
+        }
+    }
+}
+
 template <typename Write>
 authoring::FileStamp Saving(const QString& path, Write&& write) {
     try {
@@ -161,17 +179,19 @@ authoring::FileStamp StampOf(const QString& path) {
 
 QuestionBank::Records ReadBankFile(const QString& path) {
     try {
-        return authoring::ReadBank(ToStdPath(path));
-    } catch (const Error& e) {
-        throw OpenError(e.what());
+        return ReadQuestionBankFile(ToStdPath(path));
+    } catch (const InOutError& e) {
+        throw OpenError(BankReadFailure(e.code(), path), path, e.code());
     }
 }
 
 authoring::BankFile SalvageBankFile(const QString& path) {
     try {
         return authoring::SalvageBank(ToStdPath(path));
-    } catch (const Error& e) {
-        throw OpenError(e.what());
+    } catch (const InOutError& e) {
+        throw OpenError(BankReadFailure(e.code(), path), path, e.code());
+    } catch (const authoring::ReadError& e) {
+        throw OpenError(TableReadFailure(e.reason(), path), path, e.systemError());
     }
 }
 
@@ -190,22 +210,26 @@ QString FileLengthQuestion(const QString& path, std::uintmax_t size) {
 }
 
 QuestionBank::Records ReadTableFile(const QString& path) {
-    const std::filesystem::path name = ToStdPath(path);
     std::string bytes;
     try {
-        bytes = authoring::ReadWholeFile(name, authoring::kMaxTableBytes);
-    } catch (const Error& e) {
-        throw OpenError(e.what());
+        bytes = authoring::ReadWholeFile(ToStdPath(path), authoring::kMaxTableBytes);
+    } catch (const authoring::ReadError& e) {
+        throw OpenError(TableReadFailure(e.reason(), path), path, e.systemError());
     }
-    const authoring::QuestionTable table = authoring::ReadQuestionTable(bytes);
+    authoring::QuestionTable table;
+    try {
+        table = authoring::ReadQuestionTable(bytes);
+    } catch (const Error&) {
+        // The reader itself gave out (out of memory): nothing the teacher wrote.
+        throw OpenError(ReadFailure::Other, path);
+    }
     if (auto records = table.bank()) {
         return *records;
     }
+    std::vector<BankProblem> problems = BankProblems(table.problems);
+    AddTableLines(problems, bytes);
     const std::size_t count = std::max<std::size_t>(table.problems.count(), 1);
-    throw OpenError(name.string() + ": " + std::to_string(count) +
-                        (count == 1 ? " problem" : " problems") +
-                        " in the table, so nothing was opened; fix the table and open it again",
-                    BankProblems(table.problems), table.problems.count());
+    throw OpenError(ReadFailure::TableProblems, path, 0, std::move(problems), count);
 }
 
 authoring::FileStamp WriteBankFile(const QString& path, const QuestionBank::Records& records,

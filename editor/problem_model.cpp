@@ -35,6 +35,10 @@ QVariant ProblemModel::data(const QModelIndex& index, int role) const {
             return p.shownInGame();
         case TextRole:
             return p.text;
+        case LineRole:
+            return p.line;
+        case LineTextRole:
+            return p.lineText;
         default:
             return {};
     }
@@ -48,16 +52,26 @@ QHash<int, QByteArray> ProblemModel::roleNames() const {
     names.insert(KindRole, "kind");
     names.insert(ShownInGameRole, "shownInGame");
     names.insert(TextRole, "text");
+    names.insert(LineRole, "line");
+    names.insert(LineTextRole, "lineText");
     return names;
+}
+
+void ProblemModel::showTable(const QString& path, std::vector<BankProblem> problems) {
+    beginResetModel();
+    m_table = path;
+    m_problems = std::move(problems);
+    endResetModel();
 }
 
 void ProblemModel::onProblemsChanged() {
     // Most keystrokes change nothing in the list; a view keeps its place then.
     const std::vector<BankProblem>& now = m_document.problems().listed();
-    if (now == m_problems) {
+    if (m_table.isEmpty() && now == m_problems) {
         return;
     }
     beginResetModel();
+    m_table.clear();
     m_problems = now;
     endResetModel();
 }

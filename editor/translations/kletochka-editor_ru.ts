@@ -48,10 +48,6 @@ Save your questions under another name?</source>
         <translation>Сохранение файла «%1» прервалось на середине, и прежний файл не удалось вернуть. Его прежнее содержимое лежит в файле «%2».</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be saved (%2). The file is as it was.</source>
-        <translation>Файл «%1» не сохранён (%2). Файл остался прежним.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is no longer there: another program deleted, moved or renamed it.
 
 Save your questions there again, or under another name?</source>
@@ -67,12 +63,123 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
 
 Открыть его заново с диска (ваши изменения пропадут), записать поверх него вашу версию или сохранить вашу версию под другим именем?</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could not be saved. The file is as it was.</source>
+        <translation>Файл «%1» не сохранён. Файл остался прежним.</translation>
+    </message>
+    <message>
+        <source>The system says: %1</source>
+        <translation>Сообщение системы: %1</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>
     <message>
         <source>Question editor</source>
         <translation>Редактор вопросов</translation>
+    </message>
+</context>
+<context>
+    <name>FaultTexts</name>
+    <message numerus="yes">
+        <source>%n byte(s) after the 63 questions, which the game never reads</source>
+        <translation>
+            <numerusform>после 63 вопросов ещё %n байт, игра его не читает</numerusform>
+            <numerusform>после 63 вопросов ещё %n байта, игра их не читает</numerusform>
+            <numerusform>после 63 вопросов ещё %n байт, игра их не читает</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>файл пуст</translation>
+    </message>
+    <message>
+        <source>a zero byte: this is no table saved as text</source>
+        <translation>нулевой байт: это не таблица, сохранённая как текст</translation>
+    </message>
+    <message>
+        <source>a control character (byte 0x%1): this is no table saved as text</source>
+        <translation>управляющий символ (байт 0x%1): это не таблица, сохранённая как текст</translation>
+    </message>
+    <message>
+        <source>the file has no rows</source>
+        <translation>в файле нет ни одной строки</translation>
+    </message>
+    <message>
+        <source>the first row names the columns, but no questions follow it</source>
+        <translation>в первой строке названия столбцов, а вопросов под ней нет</translation>
+    </message>
+    <message>
+        <source>a field opens a quote mark that is never closed</source>
+        <translation>поле открывает кавычку, которая нигде не закрыта</translation>
+    </message>
+    <message>
+        <source>the quote mark opened here closes only on line %1, and text follows it there: is a closing quote mark missing?</source>
+        <translation>открытая здесь кавычка закрывается только в строке %1, и после неё там идёт текст: не пропущена ли закрывающая кавычка?</translation>
+    </message>
+    <message>
+        <source>a quote mark in the wrong place: a field with quote marks must be in quote marks as a whole, each of its own quote marks written twice</source>
+        <translation>кавычка не на месте: поле, в котором есть кавычки, целиком берут в кавычки, а каждую его кавычку пишут дважды</translation>
+    </message>
+    <message>
+        <source>the first row names the column &quot;%1&quot; twice</source>
+        <translation>в первой строке дважды назван столбец «%1»</translation>
+    </message>
+    <message>
+        <source>the first row has no column &quot;%1&quot;; it must name the columns round, cell, question, answer_a, answer_b, answer_c and correct</source>
+        <translation>в первой строке нет столбца «%1»; она должна называть столбцы round, cell, question, answer_a, answer_b, answer_c и correct</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n field(s) in this row, but %1 in the first row</source>
+        <translation>
+            <numerusform>в этой строке %n поле, а в первой строке %1</numerusform>
+            <numerusform>в этой строке %n поля, а в первой строке %1</numerusform>
+            <numerusform>в этой строке %n полей, а в первой строке %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a second row for this question; the first is line %1</source>
+        <translation>вторая строка для этого вопроса; первая — строка %1</translation>
+    </message>
+    <message>
+        <source>the table has no row for this question</source>
+        <translation>в таблице нет строки для этого вопроса</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number from 1 to %2</source>
+        <translation>«%1» — не число от 1 до %2</translation>
+    </message>
+    <message>
+        <source>no right answer: write its letter, A, B or C</source>
+        <translation>нет правильного ответа: напишите его букву — A, B или C</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a Russian letter: write the Latin letter A, B or C, or 1, 2 or 3</source>
+        <translation>«%1» — русская буква: напишите латинскую букву A, B или C либо цифру 1, 2 или 3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not A, B or C (nor 1, 2 or 3)</source>
+        <translation>«%1» — не A, не B и не C (и не 1, 2 или 3)</translation>
+    </message>
+    <message>
+        <source>a character that could not be read: save the table again in the Unicode encoding</source>
+        <translation>символ, который не удалось прочитать: сохраните таблицу ещё раз в кодировке Юникод</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; (%2) cannot be stored in a question bank, which holds only Russian and Latin letters, digits and common signs</source>
+        <translation>символ «%1» (%2) нельзя сохранить в файле вопросов: в нём бывают только русские и латинские буквы, цифры и обычные знаки</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s), but at most %1 fit</source>
+        <translation>
+            <numerusform>%n знак, а помещается не больше %1</numerusform>
+            <numerusform>%n знака, а помещается не больше %1</numerusform>
+            <numerusform>%n знаков, а помещается не больше %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>this line cannot be read as a question</source>
+        <translation>эту строку не удаётся прочитать как вопрос</translation>
     </message>
 </context>
 <context>
@@ -88,6 +195,53 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
     <message>
         <source>At most %1 characters fit in a field; this would make %2.</source>
         <translation>В поле помещается не больше %1 символов, а получилось бы %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadFailures</name>
+    <message>
+        <source>There is no file &quot;%1&quot; here: it may have been moved, renamed or deleted.</source>
+        <translation>Файла «%1» здесь нет: возможно, его переместили, переименовали или удалили.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: its folder &quot;%2&quot; does not exist.</source>
+        <translation>Файл «%1» не открыть: его папки «%2» нет.</translation>
+    </message>
+    <message>
+        <source>Too many files are open on this computer to open &quot;%1&quot; now. Close a few programs and try again.</source>
+        <translation>На компьютере открыто слишком много файлов, поэтому «%1» сейчас не открыть. Закройте несколько программ и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>You may not read &quot;%1&quot;. Ask the file&apos;s owner for access, or copy it into a folder of your own.</source>
+        <translation>У вас нет права читать «%1». Попросите доступ у владельца файла или скопируйте файл в свою папку.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a question file.</source>
+        <translation>«%1» — это папка, а не файл вопросов.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole question bank: it ends before its 63rd question. It may be damaged, or not a question bank at all.</source>
+        <translation>«%1» — не целый файл вопросов: он кончается раньше 63-го вопроса. Возможно, файл повреждён или это вовсе не файл вопросов.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is far too large to be a table of questions.</source>
+        <translation>«%1» слишком велик для таблицы вопросов.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read.</source>
+        <translation>Файл «%1» не удалось прочитать.</translation>
+    </message>
+    <message>
+        <source>The system says: %1</source>
+        <translation>Сообщение системы: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; was not opened: the table has %n mistake(s), listed line by line in the window. Fix the table in the spreadsheet and open it again.</source>
+        <translation>
+            <numerusform>Файл «%1» не открыт: в таблице %n ошибка, она показана в окне со своей строкой. Исправьте таблицу в редакторе таблиц и откройте её снова.</numerusform>
+            <numerusform>Файл «%1» не открыт: в таблице %n ошибки, они перечислены в окне по строкам. Исправьте таблицу в редакторе таблиц и откройте её снова.</numerusform>
+            <numerusform>Файл «%1» не открыт: в таблице %n ошибок, они перечислены в окне по строкам. Исправьте таблицу в редакторе таблиц и откройте её снова.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -338,6 +492,14 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <source>%1 (table)</source>
         <translation>%1 (таблица)</translation>
     </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Строка %1: %2</translation>
+    </message>
+    <message>
+        <source>Mistakes in &quot;%1&quot;</source>
+        <translation>Ошибки в «%1»</translation>
+    </message>
 </context>
 <context>
     <name>kletochka::editor::PreviewPane</name>
@@ -435,6 +597,22 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
             <numerusform>Слишком часто одна буква: в гейме %1 правильный ответ «%2» у %n вопросов из %3</numerusform>
             <numerusform>Слишком часто одна буква: в гейме %1 правильный ответ «%2» у %n вопросов из %3</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>round number</source>
+        <translation>номер гейма</translation>
+    </message>
+    <message>
+        <source>cell number</source>
+        <translation>номер клетки</translation>
+    </message>
+    <message>
+        <source>round %1</source>
+        <translation>гейм %1</translation>
+    </message>
+    <message>
+        <source>round %1, cell %2</source>
+        <translation>гейм %1, клетка %2</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -19,6 +20,7 @@
 #include "editor/cell_model.h"
 #include "editor/problem_model.h"
 #include "editor/window/field_edit.h"
+#include "editor/window/field_rules.h"
 #include "editor/window/preview_pane.h"
 #include "editor/window/problem_texts.h"
 #include "editor/window/question_form.h"
@@ -81,6 +83,9 @@ EditorWindow::EditorWindow(std::unique_ptr<EditorDialogs> dialogs, SettingsPlace
     connect(m_document.get(), &BankDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(m_document.get(), &BankDocument::filePathChanged, this, &EditorWindow::showTitle);
     connect(m_problemList, &QListView::activated, this, &EditorWindow::jumpToProblem);
+    connect(m_problemList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &EditorWindow::showProblemDetail);
+    connect(m_problems, &QAbstractItemModel::modelReset, this, &EditorWindow::showProblemsTitle);
 
     showCell();
     showCellStates();
@@ -108,6 +113,7 @@ void EditorWindow::makeLayout() {
     middle->addWidget(question, 3);
 
     auto* problems = new QGroupBox(tr("Problems"), central);
+    m_problemsBox = problems;
     auto* problemsLayout = new QVBoxLayout(problems);
     m_problemList = new QListView(problems);
     auto* texts = new ProblemTexts(this);
@@ -118,6 +124,13 @@ void EditorWindow::makeLayout() {
     m_problemList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_problemList->setWordWrap(true);
     problemsLayout->addWidget(m_problemList);
+    m_problemDetail = new QLabel(problems);
+    m_problemDetail->setObjectName(QStringLiteral("problemDetail"));
+    m_problemDetail->setWordWrap(true);
+    m_problemDetail->setTextFormat(Qt::PlainText);
+    m_problemDetail->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_problemDetail->hide();
+    problemsLayout->addWidget(m_problemDetail);
     middle->addWidget(problems, 2);
     column->addLayout(middle, 1);
 
@@ -220,7 +233,30 @@ void EditorWindow::showCellStates() {
     }
 }
 
+void EditorWindow::showProblemDetail(const QModelIndex& index) {
+    const int line = index.data(ProblemModel::LineRole).toInt();
+    const QString text = index.data(ProblemModel::LineTextRole).toString();
+    m_problemDetail->setVisible(line > 0);
+    if (line > 0) {
+        // Tabs and stray control characters would break the one line up.
+        m_problemDetail->setText(tr("Line %1: %2").arg(line).arg(OneLine(text)));
+    }
+}
+
+void EditorWindow::showProblemsTitle() {
+    const QString table = m_problems->shownTable();
+    m_problemsBox->setTitle(table.isEmpty()
+                                ? tr("Problems")
+                                : tr("Mistakes in \"%1\"").arg(QFileInfo(table).fileName()));
+    showProblemDetail({});
+}
+
 void EditorWindow::jumpToProblem(const QModelIndex& index) {
+    // A table that did not open has no cell to go to: its line is shown instead.
+    if (index.data(ProblemModel::LineRole).toInt() > 0) {
+        showProblemDetail(index);
+        return;
+    }
     // The count of questions not written yet leads to the first of them.
     if (index.data(ProblemModel::KindRole).toInt() ==
         static_cast<int>(authoring::ProblemKind::Unwritten)) {

@@ -16,7 +16,9 @@
 #include "bank/error.h"
 #include "editor/bank_document.h"
 #include "editor/bank_problem.h"
+#include "editor/problem_model.h"
 #include "editor/window/editor_window.h"
+#include "editor/window/problem_texts.h"
 #include "editor/window/round_boards.h"
 
 namespace kletochka::editor {
@@ -107,7 +109,18 @@ void EditorWindow::newBank() {
 }
 
 bool EditorWindow::openFile(const QString& path) {
-    if (!guarded([&] { m_document->open(path); })) {
+    const bool opened = guarded([&] {
+        try {
+            m_document->open(path);
+        } catch (const OpenError& error) {
+            // A table's mistakes go to the list, line by line, for the teacher to fix.
+            if (!error.problems().empty()) {
+                m_problems->showTable(path, error.problems());
+            }
+            throw;
+        }
+    });
+    if (!opened) {
         return false;
     }
     rememberRecent(QFileInfo(path).absoluteFilePath());
@@ -167,7 +180,7 @@ QString EditorWindow::askSavePath() {
 bool EditorWindow::saveTo(const QString& path, SaveConsent consent) {
     QStringList flaws;
     for (const BankProblem& problem : m_document->problems().shownInGame()) {
-        flaws << problem.described();
+        flaws << ProblemSummary(problem);
     }
     if (!flaws.isEmpty() && !m_dialogs->confirmFlawedSave(this, flaws, m_saveChosen)) {
         return false;

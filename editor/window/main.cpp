@@ -23,8 +23,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&own);
     }
     const auto qt = kletochka::InstallQtTranslations();
-    QApplication::setApplicationDisplayName(
-        QCoreApplication::translate("EditorWindow", "Question editor"));
+    QApplication::setApplicationDisplayName(kletochka::editor::EditorName());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

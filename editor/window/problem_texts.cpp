@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "editor/problem_model.h"
+#include "editor/window/fault_texts.h"
 #include "editor/window/round_boards.h"
 #include "widgets/window_texts.h"
 
@@ -28,20 +29,45 @@ QString FieldName(Field field) {
     return ProblemTexts::tr("right answer");
 }
 
-QString Place(const BankProblem& problem) {
+// The name of a table's column that is no field of the form.
+QString ColumnName(const QString& column) {
+    const auto named = authoring::ColumnNamed(column.toStdString());
+    if (named == authoring::kRound) {
+        return ProblemTexts::tr("round number");
+    }
+    if (named == authoring::kCell) {
+        return ProblemTexts::tr("cell number");
+    }
+    return {};
+}
+
+// Where in the question: after a table's line, in lower case.
+QString Question(const BankProblem& problem, bool first) {
     if (problem.round == 0) {
-        return problem.line > 0 ? ProblemTexts::tr("Line %1").arg(problem.line)
-                                : ProblemTexts::tr("The bank");
+        return {};
     }
     if (problem.cell == 0) {
-        return ProblemTexts::tr("Round %1").arg(problem.round);
+        return first ? ProblemTexts::tr("Round %1").arg(problem.round)
+                     : ProblemTexts::tr("round %1").arg(problem.round);
     }
-    QString place =
-        ProblemTexts::tr("Round %1, cell %2").arg(problem.round).arg(CellCaption(problem.cell));
-    if (problem.field) {
-        place += QLatin1String(", ") + FieldName(*problem.field);
+    return (first ? ProblemTexts::tr("Round %1, cell %2") : ProblemTexts::tr("round %1, cell %2"))
+        .arg(problem.round)
+        .arg(CellCaption(problem.cell));
+}
+
+QString Place(const BankProblem& problem) {
+    QStringList parts;
+    if (problem.line > 0) {
+        parts << ProblemTexts::tr("Line %1").arg(problem.line);
     }
-    return place;
+    if (const QString question = Question(problem, parts.isEmpty()); !question.isEmpty()) {
+        parts << question;
+    }
+    const QString column = problem.field ? FieldName(*problem.field) : ColumnName(problem.column);
+    if (!column.isEmpty()) {
+        parts << column;
+    }
+    return parts.isEmpty() ? ProblemTexts::tr("The bank") : parts.join(QLatin1String(", "));
 }
 
 }  // namespace
@@ -69,6 +95,7 @@ QString ProblemWords(authoring::ProblemKind kind) {
             return ProblemTexts::tr("a character the game shows as a box");
         case ProblemKind::Table:
         case ProblemKind::FileSize:
+        case ProblemKind::CutShort:
             break;
     }
     return {};
@@ -89,20 +116,18 @@ QString ProblemSummary(const BankProblem& problem) {
             .arg(QLatin1Char(static_cast<char>('A' + problem.letter - 1)))
             .arg(problem.total);
     }
-    if (problem.kind == ProblemKind::FileSize && problem.total > 0) {
-        const QString words =
-            problem.count > problem.total
-                ? ProblemTexts::tr("%n byte(s) after its 63 questions, which the game never reads",
-                                   nullptr, problem.count - problem.total)
-                : ProblemTexts::tr("cut short, so the game cannot open it");
-        return Place(problem) + QLatin1String(": ") + words;
+    if (problem.kind == ProblemKind::CutShort) {
+        return Place(problem) + QLatin1String(": ") +
+               ProblemTexts::tr(
+                   "cut short: only %n whole question(s) of 63, so the game cannot open it",
+                   nullptr, problem.count);
     }
     if (problem.kind == ProblemKind::Box && problem.count > 0) {
         return Place(problem) + QLatin1String(": ") +
                ProblemTexts::tr("character %1 is shown as a box in the game").arg(problem.count);
     }
     const QString words = ProblemWords(problem.kind);
-    return Place(problem) + QLatin1String(": ") + (words.isEmpty() ? problem.text : words);
+    return Place(problem) + QLatin1String(": ") + (words.isEmpty() ? FaultWords(problem) : words);
 }
 
 QVariant ProblemTexts::data(const QModelIndex& index, int role) const {
@@ -116,7 +141,10 @@ QVariant ProblemTexts::data(const QModelIndex& index, int role) const {
         case Qt::AccessibleTextRole:
             return ProblemSummary(problem);
         case Qt::ToolTipRole:
-            return problem.described();
+            // The whole of it, where the list is too narrow, and a table's line as written.
+            return problem.lineText.isEmpty()
+                       ? ProblemSummary(problem)
+                       : ProblemSummary(problem) + QLatin1Char('\n') + problem.lineText;
         case Qt::DecorationRole:
             return CellStateIcon(problem.kind == authoring::ProblemKind::Unwritten
                                      ? CellState::Empty

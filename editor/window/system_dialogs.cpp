@@ -57,8 +57,7 @@ class SystemDialogs : public EditorDialogs {
 
     FileChoice askAboutFile(QWidget* parent, const QString& message,
                             const QList<FileChoice>& offered) override {
-        QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), message,
-                        QMessageBox::Cancel, parent);
+        QMessageBox box(QMessageBox::Warning, EditorName(), message, QMessageBox::Cancel, parent);
         QHash<QAbstractButton*, FileChoice> buttons;
         for (const FileChoice choice : offered) {
             switch (choice) {
@@ -83,7 +82,7 @@ class SystemDialogs : public EditorDialogs {
     }
 
     void showError(QWidget* parent, const QString& message) override {
-        QMessageBox::critical(parent, QCoreApplication::applicationName(), message);
+        QMessageBox::critical(parent, EditorName(), message);
     }
 
     void showNotice(QWidget* parent, const QString& message) override {
@@ -97,6 +96,10 @@ class SystemDialogs : public EditorDialogs {
 };
 
 }  // namespace
+
+QString EditorName() {
+    return QCoreApplication::translate("EditorWindow", "Question editor");
+}
 
 std::unique_ptr<EditorDialogs> MakeSystemDialogs() {
     return std::make_unique<SystemDialogs>();

@@ -6,6 +6,7 @@
 #include "authoring/bank_loading.h"
 #include "authoring/file_io.h"
 #include "authoring/question_table.h"
+#include "bank/error.h"
 #include "qbtool/commands.h"
 #include "qbtool/problem_report.h"
 
@@ -81,6 +82,9 @@ std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path
     BankFile bank;
     try {
         bank = SalvageBank(path);
+    } catch (const InOutError& e) {
+        io.err << path.string() << ": " << e.what() << "\n";
+        return std::nullopt;
     } catch (const Error& e) {
         io.err << e.what() << "\n";
         return std::nullopt;

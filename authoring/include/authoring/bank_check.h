@@ -22,7 +22,6 @@ std::vector<PlacedRecord> PlaceTable(const QuestionTable& table);
 // Bytes after a bank file's last record, which the game ignores.
 void CheckFileSize(const std::filesystem::path& path, ProblemList& problems);
 // The same for a file of size bytes, and a file cut short, which the game cannot open.
-// Its count is size, its total a bank's size.
 void CheckBankLength(std::uintmax_t size, ProblemList& problems);
 
 // A question's own problems: its texts, its right answer, its fit on the

@@ -35,8 +35,8 @@ struct BankFile {
 };
 
 // Reads with the game's own loader; a file that lacks only its last record,
-// whole or in part, gives its 62 whole records instead. Otherwise throws an
-// Error saying "PATH: message".
+// whole or in part, gives its 62 whole records instead. Otherwise throws the
+// loader's InOutError, or ReadWholeFile's ReadError.
 BankFile SalvageBank(const std::filesystem::path& path);
 
 // Writes a bank file all or nothing (see ReplaceFile); an Error leaves path as it was.

@@ -14,9 +14,35 @@
 
 namespace kletochka::authoring {
 
-// The whole file, or an Error naming it; more than limit bytes is an Error
+// Why a file was not read; what() says so in words and names the file.
+class ReadError : public Error {
+  public:
+    enum class Reason {
+        Missing,     // nothing has that name, or its folder does not exist
+        NotAllowed,  // this user may not read it
+        IsFolder,    // a folder has the file's name
+        TooLarge,    // more bytes than the reader takes
+        Other,
+    };
+
+    ReadError(Reason reason, int systemError, const std::string& message)
+        : Error(message), m_reason(reason), m_error(systemError) {}
+    Reason reason() const { return m_reason; }
+    // The system's error number, 0 when the system did not refuse anything.
+    int systemError() const { return m_error; }
+
+  private:
+    Reason m_reason;
+    int m_error;
+};
+
+// The whole file, or a ReadError naming it; more than limit bytes is an error
 // too, so a device or a pipe that never ends cannot hang the tool.
 std::string ReadWholeFile(const std::filesystem::path& path, std::size_t limit);
+
+// The system's own words for one of its error numbers (errno, or GetLastError()
+// on Windows), in the user's language where the system has them.
+std::string SystemWords(int err);
 
 // A file as it was when it was read or written, to tell later whether another
 // program has changed it since: its identity, size, time and contents.

@@ -21,7 +21,34 @@ enum class ProblemKind {
     Repeat,         // the same question twice
     Balance,        // one letter is the right answer too often in a round
     FileSize,       // a bank file with bytes after its records
+    CutShort,       // a bank file that ends before its last record does
     Unwritten,      // questions with nothing in them yet, counted together (the editor's)
+};
+
+// Which thing is wrong with a table (kind Table), for a program that words it anew;
+// what it names is in Problem's value, count and total.
+enum class TableFault {
+    None,
+    EmptyFile,         // no bytes at all
+    NotText,           // a NUL byte: no text file
+    ControlCharacter,  // count: the byte
+    NoRows,            // nothing but blank lines
+    NoQuestions,       // a first row of column names and nothing below it
+    QuoteNotClosed,    // a quote mark opens a field and nothing closes it
+    QuoteClosedLate,   // count: the line where the quote opened on this line closes
+    QuoteMisplaced,    // a quote mark inside a field that is not in quotes
+    ColumnTwice,       // value: the column named twice in the first row
+    ColumnMissing,     // value: the column the first row lacks
+    FieldCount,        // count: the row's fields; total: the first row's
+    SecondRow,         // count: the line of the first row for the same question
+    RowMissing,        // no row for the question
+    NotANumber,        // value: the field; total: the largest number allowed
+    NoLetter,          // the right answer is empty
+    RussianLetter,     // value: the Cyrillic letter written for A, B or C
+    NotALetter,        // value: the field
+    Unreadable,        // a character that could not be decoded
+    Unstorable,        // value: the character; count: its code point
+    TooLong,           // count: the characters; total: how many fit
 };
 
 // Something wrong with a table or a bank, placed as precisely as is known.
@@ -33,11 +60,14 @@ struct Problem {
     std::string text;
     ProblemKind kind = ProblemKind::Table;
     // What the text counts, for a program that words it anew: Balance has the
-    // letter (1..3 for A..C) right in count of total questions; Box has the
-    // character's place (from 1) as count.
+    // letter (1..3 for A..C) right in count of total questions; FileSize the
+    // bytes after the records in count; CutShort the whole questions in count;
+    // Box the character's place (from 1) in count.
     int letter = 0;
     int count = 0;
     int total = 0;
+    TableFault fault = TableFault::None;
+    std::string value{};  // the text of the file a fault names, as written there
 };
 
 // "line 4, round 1, cell 3 (В), answer_b: text"

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "authoring/csv_reader.h"
+#include "authoring/problem.h"
 #include "authoring/table_columns.h"
 
 namespace kletochka::authoring {
@@ -25,7 +26,8 @@ struct TableHeader {
 // write on systems where the comma is the decimal sign; otherwise ','.
 char DetectDelimiter(std::string_view text);
 
-// The header, or nothing with `why` set. Names may come in any order and any case.
-std::optional<TableHeader> ReadHeader(const CsvRow& row, std::string& why);
+// The header, or nothing with `why`'s text, fault and value set. Names may come
+// in any order and any case.
+std::optional<TableHeader> ReadHeader(const CsvRow& row, Problem& why);
 
 }  // namespace kletochka::authoring

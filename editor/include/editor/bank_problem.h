@@ -25,6 +25,9 @@ struct BankProblem {
     int letter = 0;
     int count = 0;
     int total = 0;
+    authoring::TableFault fault = authoring::TableFault::None;
+    QString value;     // the text of the file the fault names, as written there
+    QString lineText;  // the table's line as written, when known
 
     // Whether the class would see it in the game: an empty or cut-off text,
     // or a question nobody can answer right.

@@ -14,21 +14,30 @@
 #include "bank/error.h"
 #include "bank/question_bank.h"
 #include "editor/bank_problem.h"
+#include "editor/read_failure.h"
 
 namespace kletochka::editor {
 
-// A file that cannot become a bank: what() for the message box and, for a
-// table, each thing wrong with it, placed by line and column.
+// A file that cannot become a bank: what() for the message box, in the
+// teacher's words, and, for a table, each thing wrong with it, placed by line and column.
 class OpenError : public Error {
   public:
-    explicit OpenError(const std::string& message, std::vector<BankProblem> problems = {},
-                       std::size_t problemCount = 0)
-        : Error(message), m_problems(std::move(problems)), m_count(problemCount) {}
+    OpenError(ReadFailure failure, const QString& path, int systemError = 0,
+              std::vector<BankProblem> problems = {}, std::size_t problemCount = 0)
+        : Error(ReadFailureWords(failure, path, systemError, problemCount).toStdString()),
+          m_failure(failure),
+          m_path(path),
+          m_problems(std::move(problems)),
+          m_count(problemCount) {}
+    ReadFailure failure() const { return m_failure; }
+    const QString& path() const { return m_path; }
     const std::vector<BankProblem>& problems() const { return m_problems; }
     // All there were; problems() keeps only the first thousand.
     std::size_t problemCount() const { return m_count; }
 
   private:
+    ReadFailure m_failure;
+    QString m_path;
     std::vector<BankProblem> m_problems;
     std::size_t m_count;
 };
@@ -82,7 +91,7 @@ QString FileLengthNotice(const QString& path, std::uintmax_t size);
 QString FileLengthQuestion(const QString& path, std::uintmax_t size);
 
 // A table read as qbtool build reads it: all 63 records or an OpenError
-// listing the problems.
+// listing the problems, each with its line as the file has it.
 QuestionBank::Records ReadTableFile(const QString& path);
 
 // The bank's bytes written as authoring::ReplaceFile writes; a SaveQuestion

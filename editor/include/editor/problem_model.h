@@ -12,7 +12,8 @@ namespace kletochka::editor {
 class BankDocument;
 
 // The document's problems as LiveProblems lists them: what is wrong in what is
-// written, then how many questions are not written yet.
+// written, then how many questions are not written yet. A table that failed to
+// open shows its mistakes instead, until the document's problems next change.
 class ProblemModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -24,6 +25,8 @@ class ProblemModel : public QAbstractListModel {
         KindRole,                      // int of authoring::ProblemKind
         ShownInGameRole,               // bool
         TextRole,                      // QString: the problem without its place
+        LineRole,                      // int: the line of a table; 0 in a bank
+        LineTextRole,                  // QString: that line as the table has it
     };
 
     explicit ProblemModel(BankDocument& document, QObject* parent = nullptr);
@@ -37,11 +40,17 @@ class ProblemModel : public QAbstractListModel {
         return m_problems.at(static_cast<std::size_t>(row));
     }
 
+    // The mistakes of the table at path, which did not open.
+    void showTable(const QString& path, std::vector<BankProblem> problems);
+    // The table whose mistakes are shown; empty while the document's problems are.
+    const QString& shownTable() const { return m_table; }
+
   private:
     void onProblemsChanged();
 
     BankDocument& m_document;
     std::vector<BankProblem> m_problems;
+    QString m_table;
 };
 
 }  // namespace kletochka::editor

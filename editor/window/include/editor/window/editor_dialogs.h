@@ -39,6 +39,10 @@ class EditorDialogs {
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
+// The program's name as its menu entry gives it, in the user's language: the
+// title of its message boxes.
+QString EditorName();
+
 // The platform's file dialogs, message boxes and print dialog.
 std::unique_ptr<EditorDialogs> MakeSystemDialogs();
 

@@ -10,6 +10,8 @@
 #include "editor/window/editor_dialogs.h"
 #include "editor/window/settings_place.h"
 
+class QGroupBox;
+class QLabel;
 class QListView;
 class QMenu;
 class QPrinter;
@@ -42,6 +44,8 @@ class EditorWindow : public QMainWindow {
     QuestionForm* form() const { return m_form; }
     PreviewPane* preview() const { return m_preview; }
     QListView* problemList() const { return m_problemList; }
+    // The line of a table the chosen problem is on, as the table has it.
+    QLabel* problemDetail() const { return m_problemDetail; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +61,9 @@ class EditorWindow : public QMainWindow {
     void showCellStates();
     void showTitle();
     void jumpToProblem(const QModelIndex& index);
+    void showProblemDetail(const QModelIndex& index);
+    // Names the table whose mistakes the list shows, if it does.
+    void showProblemsTitle();
     void stepCell(int step);
 
     // Asks about unsaved changes; true when the bank may be replaced or closed.
@@ -99,7 +106,9 @@ class EditorWindow : public QMainWindow {
     RoundBoards* m_boards = nullptr;
     QuestionForm* m_form = nullptr;
     PreviewPane* m_preview = nullptr;
+    QGroupBox* m_problemsBox = nullptr;
     QListView* m_problemList = nullptr;
+    QLabel* m_problemDetail = nullptr;
     QMenu* m_recentMenu = nullptr;
     bool m_checkingDisk = false;
     bool m_saveChosen = false;  // saving because the person answered Save to a question

@@ -17,7 +17,7 @@ QString ProblemWords(authoring::ProblemKind kind);
 QString ProblemSummary(const BankProblem& problem);
 
 // The document's problems as the window lists them: the summary to read, and
-// qbtool check's own full words as the tooltip.
+// as the tooltip the same whole, with a table's line as written.
 class ProblemTexts : public QIdentityProxyModel {
     Q_OBJECT
   public:

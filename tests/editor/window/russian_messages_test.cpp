@@ -1,0 +1,246 @@
+// SPDX-FileCopyrightText: 2026 The Kletochka developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every bad file a teacher can open, told in Russian: the box, the list of a
+// table's mistakes and the line shown for one, with no English word of ours.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QListView>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <cerrno>
+#include <clocale>
+#include <functional>
+#include <string>
+
+#include "bank_files.h"
+#include "editor/document_files.h"
+#include "editor/problem_model.h"
+#include "editor/window/editor_window.h"
+#include "editor/window/field_rules.h"
+#include "fake_dialogs.h"
+#include "param_name.h"
+#include "qstring_printing.h"
+#include "temp_dir.h"
+#include "widgets/file_path.h"
+
+namespace kletochka::editor {
+namespace {
+
+using kletochka::test::WriteFile;
+
+// Where the system's own words may follow, in whatever language the system has them.
+const QString kSystemSays = QStringLiteral("Сообщение системы: ");
+
+// The words of two Latin letters or more left in text once the names of the
+// file, the table's own column names and the system's words are taken out.
+QStringList LatinWords(QString text, const QString& path) {
+    const qsizetype system = text.indexOf(kSystemSays);
+    if (system >= 0) {
+        text.truncate(system);
+    }
+    text.remove(QDir::toNativeSeparators(path));
+    text.remove(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    text.remove(QFileInfo(path).fileName());
+    static const QRegularExpression columns(
+        QStringLiteral("\\b(round|cell|question|answer_[abc]|correct)\\b"));
+    text.remove(columns);
+    QStringList words;
+    static const QRegularExpression latin(QStringLiteral("[A-Za-z]{2,}"));
+    for (auto it = latin.globalMatch(text); it.hasNext();) {
+        words << it.next().captured();
+    }
+    return words;
+}
+
+#define EXPECT_RUSSIAN(text, path) \
+    EXPECT_EQ(LatinWords(text, path).join(QLatin1Char(' ')), QString()) << (text).toStdString()
+
+// 63 good rows in Russian after the column names, then what a case does to them.
+std::string Table(const std::function<void(QStringList&)>& spoil = {}) {
+    QStringList lines{QStringLiteral("round,cell,question,answer_a,answer_b,answer_c,correct")};
+    for (int record = 1; record <= QuestionBank::kRecords; ++record) {
+        lines << QStringLiteral("%1,%2,Вопрос %3?,один,два,три,%4")
+                     .arg((record - 1) / 9 + 1)
+                     .arg((record - 1) % 9 + 1)
+                     .arg(record)
+                     .arg(QLatin1Char("ABC"[record % 3]));
+    }
+    if (spoil) {
+        spoil(lines);
+    }
+    return (lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n")).toStdString();
+}
+
+const std::string kGoodBank = kletochka::test::BankBytes(kletochka::test::NumberedRecords());
+
+struct BadFile {
+    const char* name;
+    const char* file;
+    std::function<void(const std::filesystem::path&)> make;
+    bool listed = false;  // a table whose mistakes go to the list
+};
+
+void PrintTo(const BadFile& bad, std::ostream* out) {
+    *out << bad.name;
+}
+
+class RussianMessages : public ::testing::TestWithParam<BadFile> {
+  protected:
+    QTranslator translator;
+    std::string oldLocale = std::setlocale(LC_ALL, nullptr);
+    test::FakeDialogs::Log log;
+    kletochka::test::TempDir dir;
+
+    void SetUp() override {
+        // The system's words in Russian too, where the system has them.
+        std::setlocale(LC_ALL, "ru_RU.UTF-8");
+        ASSERT_TRUE(translator.load(QLocale(QLocale::Russian, QLocale::Russia),
+                                    QStringLiteral("kletochka-editor"), QStringLiteral("_"),
+                                    QStringLiteral(":/i18n")));
+        QApplication::installTranslator(&translator);
+        WriteFile(dir / "file", "x");
+    }
+    void TearDown() override {
+        QApplication::removeTranslator(&translator);
+        std::setlocale(LC_ALL, oldLocale.c_str());
+    }
+};
+
+TEST_P(RussianMessages, TheBoxTheListAndTheLineSpeakRussian) {
+    const BadFile& bad = GetParam();
+    const auto file = dir / bad.file;
+    bad.make(file);
+    const QString path = FromStdPath(file);
+    EditorWindow window(std::make_unique<test::FakeDialogs>(log));
+
+    EXPECT_FALSE(window.openFile(path));
+    ASSERT_EQ(log.errors.size(), 1);
+    EXPECT_RUSSIAN(log.errors.at(0), path);
+    EXPECT_TRUE(log.errors.at(0).contains(QFileInfo(path).fileName()))
+        << log.errors.at(0).toStdString();
+
+    QAbstractItemModel* list = window.problemList()->model();
+    // A new bank's list holds only the count of questions not written yet.
+    const bool listed = list->index(0, 0).data(ProblemModel::KindRole).toInt() ==
+                        static_cast<int>(authoring::ProblemKind::Table);
+    EXPECT_EQ(listed, bad.listed);
+    for (int row = 0; bad.listed && row < list->rowCount(); ++row) {
+        const QModelIndex index = list->index(row, 0);
+        const QString line = index.data(ProblemModel::LineTextRole).toString();
+        EXPECT_RUSSIAN(index.data(Qt::DisplayRole).toString(), path);
+        EXPECT_RUSSIAN(index.data(Qt::ToolTipRole).toString().remove(line), path);
+        window.problemList()->setCurrentIndex(index);
+        if (index.data(ProblemModel::LineRole).toInt() > 0) {
+            EXPECT_TRUE(window.problemDetail()->isVisibleTo(&window));
+            EXPECT_RUSSIAN(window.problemDetail()->text().remove(OneLine(line)), path);
+        }
+    }
+}
+
+// The game's loader's matrix of bad banks, then tables a spreadsheet or a slip makes.
+INSTANTIATE_TEST_SUITE_P(
+    Files, RussianMessages,
+    ::testing::Values(
+        BadFile{"missing", "нет.qb", [](const auto&) {}},
+        BadFile{"inMissingFolder", "нет/урок.qb", [](const auto&) {}},
+        BadFile{"fileUsedAsFolder", "file/урок.qb", [](const auto&) {}},
+        BadFile{"folder", "урок.qb", [](const auto& p) { std::filesystem::create_directory(p); }},
+        BadFile{"empty", "урок.qb", [](const auto& p) { WriteFile(p, ""); }},
+        BadFile{"oneByte", "урок.qb", [](const auto& p) { WriteFile(p, kGoodBank.substr(0, 1)); }},
+        BadFile{"oneRecordLessOneByte", "урок.qb",
+                [](const auto& p) { WriteFile(p, kGoodBank.substr(0, 287)); }},
+        BadFile{"tenRecords", "урок.qb",
+                [](const auto& p) { WriteFile(p, kGoodBank.substr(0, 2880)); }},
+        BadFile{"lastRecordShort", "урок.qb",
+                [](const auto& p) { WriteFile(p, kGoodBank.substr(0, 18143)); }},
+        BadFile{"missingTable", "нет.csv", [](const auto&) {}},
+        BadFile{"folderAsTable", "урок.csv",
+                [](const auto& p) { std::filesystem::create_directory(p); }},
+        BadFile{"emptyTable", "урок.csv", [](const auto& p) { WriteFile(p, ""); }, true},
+        BadFile{"bankAsTable", "урок.csv", [](const auto& p) { WriteFile(p, kGoodBank); }, true},
+        BadFile{"namesOnly", "урок.csv",
+                [](const auto& p) { WriteFile(p, Table([](QStringList& l) { l = l.mid(0, 1); })); },
+                true},
+        BadFile{"noColumnCorrect", "урок.csv",
+                [](const auto& p) {
+                    WriteFile(p, Table([](QStringList& l) { l[0].replace("correct", "ответ"); }));
+                },
+                true},
+        BadFile{"rowMistakes", "урок.csv",
+                [](const auto& p) {
+                    WriteFile(p, Table([](QStringList& l) {
+                                  l[5] = QStringLiteral("1,5,Вопрос?,а,б,в,В");
+                                  l[6] = QStringLiteral("1,6,Вопрос?,а,б,в,");
+                                  l[7] = QStringLiteral("1,седьмая,Вопрос?,а,б,в,Б");
+                                  l[8] = QStringLiteral("1,8,Вопрос?,а,б");
+                                  l[10] = QStringLiteral("2,1,Вопрос 😀?,%1,б,в,A")
+                                              .arg(QString(71, QChar(0x044F)));
+                                  l[11] = l[12];
+                              }));
+                },
+                true},
+        BadFile{"quoteNeverClosed", "урок.csv",
+                [](const auto& p) {
+                    WriteFile(p, Table([](QStringList& l) {
+                                  l[63] = QStringLiteral("7,9,\"Вопрос?,а,б,в,A");
+                              }));
+                },
+                true},
+        BadFile{"quoteInTheMiddle", "урок.csv",
+                [](const auto& p) {
+                    WriteFile(p, Table([](QStringList& l) {
+                                  l[3] = QStringLiteral("1,3,Во\"прос?,а,б,в,A");
+                              }));
+                },
+                true}),
+    kletochka::test::ParamName());
+
+// A table's mistake shows its line as the table has it when chosen, not only its count.
+TEST_F(RussianMessages, AChosenMistakeShowsItsLine) {
+    const auto file = dir / "урок.csv";
+    WriteFile(file, Table([](QStringList& l) { l[6] = QStringLiteral("1,6,Вопрос?,а,б,в,В"); }));
+    EditorWindow window(std::make_unique<test::FakeDialogs>(log));
+    EXPECT_FALSE(window.openFile(FromStdPath(file)));
+    ASSERT_EQ(window.problemList()->model()->rowCount(), 1);
+    const QModelIndex index = window.problemList()->model()->index(0, 0);
+    EXPECT_EQ(index.data().toString(),
+              QStringLiteral("Строка 7, гейм 1, клетка Е, правильный ответ: «В» — русская буква: "
+                             "напишите латинскую букву A, B или C либо цифру 1, 2 или 3"));
+    window.problemList()->setCurrentIndex(index);
+    EXPECT_EQ(window.problemDetail()->text(), QStringLiteral("Строка 7: 1,6,Вопрос?,а,б,в,В"));
+    EXPECT_EQ(log.errors.at(0),
+              QStringLiteral("Файл «урок.csv» не открыт: в таблице 1 ошибка, она показана в окне "
+                             "со своей строкой. Исправьте таблицу в редакторе таблиц и откройте её "
+                             "снова."));
+    // The title of every box names the program as its menu entry does.
+    EXPECT_EQ(EditorName(), QStringLiteral("Редактор вопросов"));
+}
+
+// The system's words come after a Russian sentence of their own, never glued to ours.
+TEST_F(RussianMessages, TheSystemsWordsStandApart) {
+    const QString bank = FromStdPath(dir / "урок.qb");
+    authoring::WriteOptions options;
+    options.beforeStep = [](authoring::WriteStep step) {
+        return step == authoring::WriteStep::Write ? EIO : 0;
+    };
+    try {
+        WriteBankFile(bank, {}, options);
+        ADD_FAILURE() << "saved";
+    } catch (const Error& e) {
+        const QString message = QString::fromStdString(e.what());
+        EXPECT_RUSSIAN(message, bank);
+        EXPECT_TRUE(
+            message.endsWith(kSystemSays + QString::fromStdString(authoring::SystemWords(EIO))))
+            << e.what();
+    }
+    const QString folder = FromStdPath(dir / "урок.qb");
+    std::filesystem::create_directory(dir / "урок.qb");
+    EXPECT_EQ(ReadFailureWords(BankReadFailure(EISDIR, folder), folder),
+              QStringLiteral("«урок.qb» — это папка, а не файл вопросов."));
+}
+
+}  // namespace
+}  // namespace kletochka::editor
