@@ -109,6 +109,23 @@ class RussianMessages : public ::testing::TestWithParam<BadFile> {
     }
 };
 
+// Files the editor opens but has something to say about.
+class RussianNotices : public RussianMessages {};
+
+TEST_F(RussianNotices, ABankOfTheWrongLengthIsToldOfInRussian) {
+    for (const std::string& bytes : {kGoodBank.substr(0, 18143), kGoodBank + "tail"}) {
+        const auto file = dir / "урок.qb";
+        WriteFile(file, bytes);
+        const QString path = FromStdPath(file);
+        log = {};
+        EditorWindow window(std::make_unique<test::FakeDialogs>(log));
+        ASSERT_TRUE(window.openFile(path));
+        ASSERT_EQ(log.notices.size(), 1);
+        EXPECT_RUSSIAN(log.notices.at(0), path);
+        EXPECT_RUSSIAN(window.problemList()->model()->index(0, 0).data().toString(), path);
+    }
+}
+
 TEST_P(RussianMessages, TheBoxTheListAndTheLineSpeakRussian) {
     const BadFile& bad = GetParam();
     const auto file = dir / bad.file;
@@ -154,8 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
                 [](const auto& p) { WriteFile(p, kGoodBank.substr(0, 287)); }},
         BadFile{"tenRecords", "урок.qb",
                 [](const auto& p) { WriteFile(p, kGoodBank.substr(0, 2880)); }},
-        BadFile{"lastRecordShort", "урок.qb",
-                [](const auto& p) { WriteFile(p, kGoodBank.substr(0, 18143)); }},
+        // Short of more than its last question: the editor opens no such file.
+        BadFile{"lastTwoRecordsShort", "урок.qb",
+                [](const auto& p) { WriteFile(p, kGoodBank.substr(0, 18143 - 288)); }},
         BadFile{"missingTable", "нет.csv", [](const auto&) {}},
         BadFile{"folderAsTable", "урок.csv",
                 [](const auto& p) { std::filesystem::create_directory(p); }},
