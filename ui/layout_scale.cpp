@@ -55,6 +55,8 @@ void LayoutScaler::apply(qreal scale) {
         QRect place = ScaledRect(c.layout, scale, origin);
         if (c.nested) {
             place.translate(-ScaledRect({c.parentAt, QSize(0, 0)}, scale, origin).topLeft());
+        } else {
+            place &= m_surface.rect();  // a size rounded up may pass the screen's edge by a pixel
         }
         if (c.band) {
             place = {0, place.y(), c.widget->width(), place.height()};
