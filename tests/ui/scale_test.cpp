@@ -83,7 +83,9 @@ class ScaleTest : public test::WindowTest {
         ASSERT_NE(top, nullptr);
         QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(&w(), at));
     }
-    void Key(Qt::Key key) { QTest::keyClick(w().windowHandle(), key); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(w().windowHandle(), key, modifiers);
+    }
     // Every component at exactly its layout's place and font; the bands as wide as the window.
     void ExpectLayout() {
         for (const auto& [widget, layout] : m_layout) {
@@ -174,6 +176,17 @@ TEST_F(ScaleTest, F11SwitchesToTheLayoutsOwnSizeAndBackKeepingFocusAndTabOrder) 
     QTest::simulateEvent(w().windowHandle(), true, Qt::Key_F11, {}, {}, false);
     QTest::simulateEvent(w().windowHandle(), true, Qt::Key_F11, {}, {}, true);
     QTest::simulateEvent(w().windowHandle(), false, Qt::Key_F11, {}, {}, false);
+    EXPECT_FALSE(w().scaledUp());
+    // In the dark it does nothing, as every key but those that end the dark.
+    Key(Qt::Key_Period);
+    ASSERT_TRUE(w().blanked());
+    Key(Qt::Key_F11);
+    EXPECT_FALSE(w().scaledUp());
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(w().blanked());
+    // With Ctrl or Alt it is no host's key.
+    Key(Qt::Key_F11, Qt::ControlModifier);
+    Key(Qt::Key_F11, Qt::AltModifier);
     EXPECT_FALSE(w().scaledUp());
 }
 
