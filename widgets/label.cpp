@@ -65,6 +65,11 @@ void Label::adjustToText() {
     resize(metrics.horizontalAdvance(m_text), metrics.height());
 }
 
+void Label::setScale(qreal scale) {
+    m_scale = scale;
+    update();
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!m_transparent) {
@@ -73,8 +78,9 @@ void Label::paintEvent(QPaintEvent*) {
     painter.setClipRect(rect());
     painter.setFont(font());
     painter.setPen(m_textColor);
-    painter.drawText(rect(), static_cast<int>(m_alignment & Qt::AlignHorizontal_Mask) | kTextFlags,
-                     m_text);
+    painter.scale(m_scale, m_scale);
+    painter.drawText(QRectF(0, 0, width() / m_scale, height() / m_scale),
+                     static_cast<int>(m_alignment & Qt::AlignHorizontal_Mask) | kTextFlags, m_text);
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

@@ -40,6 +40,12 @@ class Label : public QWidget {
     void setLook(const LabelLook& look);
     // Resizes the label to its text (without mnemonics) in its font.
     void adjustToText();
+    // Draws everything `scale` times its layout size: the text is laid out in the
+    // label's size divided by `scale`, then painted through the scale, so that it
+    // takes exactly `scale` times its layout width, wherever the font's hinting
+    // would round a larger font's letters otherwise.
+    void setScale(qreal scale);
+    qreal scale() const { return m_scale; }
 
   signals:
     void clicked();
@@ -54,6 +60,7 @@ class Label : public QWidget {
     Qt::Alignment m_alignment = Qt::AlignLeft;
     bool m_transparent = false;
     bool m_pressed = false;
+    qreal m_scale = 1;
     QColor m_background;
     QColor m_textColor;
 };
