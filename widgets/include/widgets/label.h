@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 #include <optional>
 
@@ -51,11 +52,15 @@ class Label : public QWidget {
     void clicked();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void changed();
+    void paintFace(QPainter& painter) const;
+
     QString m_text;
     Qt::Alignment m_alignment = Qt::AlignLeft;
     bool m_transparent = false;
@@ -63,6 +68,7 @@ class Label : public QWidget {
     qreal m_scale = 1;
     QColor m_background;
     QColor m_textColor;
+    QPixmap m_scaledPicture;  // the face when scaled up; null until painted or after a change
 };
 
 }  // namespace kletochka
