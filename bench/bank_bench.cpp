@@ -24,6 +24,7 @@ namespace {
 using namespace kletochka;
 
 constexpr QSize kScreen{1920, 1080};
+constexpr QSize k4KScreen{3840, 2160};
 
 class SilentCuePlayer : public CuePlayer {
   public:
@@ -33,29 +34,46 @@ class SilentCuePlayer : public CuePlayer {
 
 // Made on first use and gone before the application.
 std::unique_ptr<TfrmMAin> g_window;
+std::unique_ptr<TfrmMAin> g_window4k;
 
-// The game's window on a full-HD surface, a round started and a side chosen.
+// The game's window on a screen of this size, a round started and a side chosen.
+std::unique_ptr<TfrmMAin> MakeWindow(QSize screen, bool scaledUp) {
+    WindowPlatform platform;
+    platform.sound = std::make_unique<SilentCuePlayer>();
+    platform.dialog = std::make_unique<QtQuestionFileDialog>();
+    platform.executablePath = QDir::current().filePath(QStringLiteral("kletochka"));
+    platform.loadBitmap = LoadCellBitmap;
+    platform.terminate = [] {};
+    auto made = std::make_unique<TfrmMAin>(std::move(platform));
+    made->setGeometry(QRect(QPoint(0, 0), screen));
+    made->setScaledUp(scaledUp);
+    made->show();
+    if (!QTest::qWaitForWindowExposed(made.get())) {
+        std::fprintf(stderr, "bank_bench: the window was never shown\n");
+        std::exit(1);
+    }
+    made->Button2Click();
+    made->SpeedButton1Click();
+    QCoreApplication::processEvents();
+    return made;
+}
+
+// Full HD at the layout's own size.
 TfrmMAin& Window() {
     if (!g_window) {
-        WindowPlatform platform;
-        platform.sound = std::make_unique<SilentCuePlayer>();
-        platform.dialog = std::make_unique<QtQuestionFileDialog>();
-        platform.executablePath = QDir::current().filePath(QStringLiteral("kletochka"));
-        platform.loadBitmap = LoadCellBitmap;
-        platform.terminate = [] {};
-        auto made = std::make_unique<TfrmMAin>(std::move(platform));
-        made->setGeometry(QRect(QPoint(0, 0), kScreen));
-        made->show();
-        if (!QTest::qWaitForWindowExposed(made.get())) {
-            std::fprintf(stderr, "bank_bench: the window was never shown\n");
-            std::exit(1);
-        }
-        made->Button2Click();
-        made->SpeedButton1Click();
-        QCoreApplication::processEvents();
-        g_window = std::move(made);
+        g_window = MakeWindow(kScreen, false);
     }
     return *g_window;
+}
+
+// 4K with the layout scaled up to it, a question and its answers on the screen.
+TfrmMAin& Window4K() {
+    if (!g_window4k) {
+        g_window4k = MakeWindow(k4KScreen, true);
+        g_window4k->SpeedButton7Click();
+        QCoreApplication::processEvents();
+    }
+    return *g_window4k;
 }
 
 void BM_LoadQuestionBank(benchmark::State& state) {
@@ -82,8 +100,7 @@ BENCHMARK(BM_ShowQuestion);
 
 // Every widget made dirty, as an uncovered window is, then painted and flushed at once.
 // (A bare repaint() would skip the opaque labels that cover their parents.)
-void BM_RepaintWindow(benchmark::State& state) {
-    TfrmMAin& window = Window();
+void RepaintWhole(benchmark::State& state, TfrmMAin& window) {
     const QList<QWidget*> widgets = window.findChildren<QWidget*>();
     for (auto _ : state) {
         for (QWidget* widget : widgets) {
@@ -92,7 +109,16 @@ void BM_RepaintWindow(benchmark::State& state) {
         window.repaint();
     }
 }
+
+void BM_RepaintWindow(benchmark::State& state) {
+    RepaintWhole(state, Window());
+}
 BENCHMARK(BM_RepaintWindow)->Unit(benchmark::kMillisecond);
+
+void BM_RepaintScaled4K(benchmark::State& state) {
+    RepaintWhole(state, Window4K());
+}
+BENCHMARK(BM_RepaintScaled4K)->Unit(benchmark::kMillisecond);
 
 void BM_GrabWindow(benchmark::State& state) {
     TfrmMAin& window = Window();
@@ -108,6 +134,8 @@ const bench::Goal kGoals[] = {
     {"BM_ShowQuestion", "Show a question (cell handler), CPU", 16.7, "< 16.7 ms (one frame)"},
     {"BM_RepaintWindow", "Full repaint 1920x1080 (repaint), CPU", 16.7, "< 16.7 ms (one frame)"},
     {"BM_GrabWindow", "Full repaint 1920x1080 (grab), CPU", 16.7, "< 16.7 ms (one frame)"},
+    {"BM_RepaintScaled4K", "Full repaint 3840x2160 scaled up, a question shown (repaint), CPU",
+     16.0, "< 16 ms (one frame)"},
 };
 
 }  // namespace
@@ -125,6 +153,7 @@ int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
     bench::RunWithGoals(kGoals);
     g_window.reset();
+    g_window4k.reset();
     benchmark::Shutdown();
     return 0;
 }

@@ -64,6 +64,10 @@ HostKey HostKeyOf(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Escape) {
         return {HostCommand::Unblank};
     }
+    // F11, "full screen" in browsers: no clicker sends it, and no layout moves it.
+    if (key == Qt::Key_F11 && !held) {
+        return {HostCommand::Scale};
+    }
     if (held == Qt::ControlModifier && (key == Qt::Key_Z || key == kCyrillicYa) &&
         !(modifiers & Qt::ShiftModifier)) {
         return {HostCommand::Undo};

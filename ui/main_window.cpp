@@ -13,6 +13,7 @@
 #include "sound/cue_player.h"
 #include "ui/application.h"
 #include "ui/host_keys.h"
+#include "ui/layout_scale.h"
 #include "ui/paths.h"
 #include "ui/question_file_dialog.h"
 #include "widgets/display_text.h"
@@ -391,6 +392,9 @@ bool TfrmMAin::hostKeyPress(const QKeyEvent& key) {
             break;
         case HostCommand::Blank:
             setBlank(true);
+            break;
+        case HostCommand::Scale:
+            setScaledUp(!scaledUp());
             break;
         case HostCommand::None:
         case HostCommand::Nothing:

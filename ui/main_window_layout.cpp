@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "sound/cue_player.h"
+#include "ui/layout_scale.h"
 #include "ui/main_window.h"
 #include "ui/question_file_dialog.h"
 #include "widgets/bevel_panel.h"
@@ -192,6 +193,8 @@ void TfrmMAin::createComponents() {
     }
     Button2->setFocus();
 
+    m_scaler = std::make_unique<LayoutScaler>(*m_surface, kContentSize,
+                                              std::vector<QWidget*>{lbl, lblHod});
     m_surface->installEventFilter(this);
 }
 
@@ -199,19 +202,38 @@ void TfrmMAin::showOnPrimaryScreen() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         setGeometry(screen->geometry());
     }
+    setScaledUp(true);
     showFullScreen();
     activateWindow();
     Button2->setFocus();
 }
 
+void TfrmMAin::setScaledUp(bool on) {
+    m_scaledUp = on;
+    fitToSurface();
+}
+
+qreal TfrmMAin::layoutScale() const {
+    return m_scaler->scale();
+}
+
+// The whole layout is scaled by one factor, places, sizes and fonts alike, rather
+// than laid out anew: every label keeps the same share of its room, so a text the
+// editor finds short enough is whole at every size. Labels lay their text out at
+// the layout's size and paint it through the scale (see Label::setScale).
+void TfrmMAin::fitToSurface() {
+    m_scaler->apply(m_scaledUp ? LayoutScale(m_surface->size(), kContentSize) : 1);
+    // The title band spans the whole width, and the turn band follows it at
+    // once: widened only in the paint, it would need a second paint before
+    // the first frame is whole, and an X server makes that one wait for the first.
+    lbl->resize(m_surface->width(), lbl->height());
+    FormPaint();
+}
+
 bool TfrmMAin::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_surface) {
         if (event->type() == QEvent::Resize) {
-            // The title band spans the whole width, and the turn band follows it at
-            // once: widened only in the paint, it would need a second paint before
-            // the first frame is whole, and an X server makes that one wait for the first.
-            lbl->resize(m_surface->width(), lbl->height());
-            FormPaint();
+            fitToSurface();
         } else if (event->type() == QEvent::Paint) {
             FormPaint();
             if (!m_shown) {

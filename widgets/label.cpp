@@ -20,36 +20,36 @@ Label::Label(QWidget* parent) : QWidget(parent) {
 void Label::setText(const QString& text) {
     if (text != m_text) {
         m_text = text;
-        update();
+        changed();
     }
 }
 
 void Label::setAlignment(Qt::Alignment alignment) {
     m_alignment = alignment;
-    update();
+    changed();
 }
 
 void Label::setTransparent(bool transparent) {
     m_transparent = transparent;
     setAttribute(Qt::WA_OpaquePaintEvent, !transparent);
-    update();
+    changed();
 }
 
 void Label::setBackgroundColor(const QColor& color) {
     m_background = color;
-    update();
+    changed();
 }
 
 void Label::setTextColor(const QColor& color) {
     m_textColor = color;
-    update();
+    changed();
 }
 
 void Label::setBold(bool bold) {
     QFont f = font();
     f.setBold(bold);
     setFont(f);
-    update();
+    changed();
 }
 
 void Label::setLook(const LabelLook& look) {
@@ -65,16 +65,55 @@ void Label::adjustToText() {
     resize(metrics.horizontalAdvance(m_text), metrics.height());
 }
 
+void Label::setScale(qreal scale) {
+    m_scale = scale;
+    changed();
+}
+
+void Label::changed() {
+    m_scaledPicture = QPixmap();
+    update();
+}
+
+void Label::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        m_scaledPicture = QPixmap();
+    }
+    QWidget::changeEvent(event);
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (m_scale == 1) {
+        paintFace(painter);
+        return;
+    }
+    // Scaled up, the letters are larger than Qt's glyph cache keeps, so each would be
+    // drawn from its outline on every repaint: the label keeps its face as a picture
+    // until something about it changes.
+    const qreal ratio = devicePixelRatioF();
+    if (m_scaledPicture.isNull() || m_scaledPicture.deviceIndependentSize() != QSizeF(size())) {
+        QPixmap picture(size() * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter face(&picture);
+        paintFace(face);
+        face.end();
+        m_scaledPicture = picture;
+    }
+    painter.drawPixmap(0, 0, m_scaledPicture);
+}
+
+void Label::paintFace(QPainter& painter) const {
     if (!m_transparent) {
         painter.fillRect(rect(), m_background);
     }
     painter.setClipRect(rect());
     painter.setFont(font());
     painter.setPen(m_textColor);
-    painter.drawText(rect(), static_cast<int>(m_alignment & Qt::AlignHorizontal_Mask) | kTextFlags,
-                     m_text);
+    painter.scale(m_scale, m_scale);
+    painter.drawText(QRectF(0, 0, width() / m_scale, height() / m_scale),
+                     static_cast<int>(m_alignment & Qt::AlignHorizontal_Mask) | kTextFlags, m_text);
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {

@@ -28,6 +28,11 @@ void PictureButton::setPicture(const QImage& picture) {
     update();
 }
 
+void PictureButton::setScale(qreal scale) {
+    m_scale = scale;
+    update();
+}
+
 QSize PictureButton::sizeHint() const {
     const QSize text = fontMetrics().size(Qt::TextSingleLine, this->text());
     return {m_picture.width() + kSpacing + text.width() + 8,
@@ -64,16 +69,21 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const int gap = (textSize.isEmpty() || pictureSize.isEmpty()) ? 0 : kSpacing;
     const int total = pictureSize.width() + gap + textSize.width();
 
-    // A held button shows its contents one pixel right and down.
+    // A held button shows its contents one screen pixel right and down. The face is
+    // measured in layout pixels: the button was made at least `scale` times its size.
     const QPoint shift = sunken ? QPoint(1, 1) : QPoint(0, 0);
-    const int left = (width() - total) / 2 + shift.x();
+    painter.translate(shift);
+    painter.scale(m_scale, m_scale);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_scale != 1);
+    const QSize face(static_cast<int>(width() / m_scale + 1e-6),
+                     static_cast<int>(height() / m_scale + 1e-6));
+    const int left = (face.width() - total) / 2;
     if (!pictureSize.isEmpty()) {
-        painter.drawPixmap(left, (height() - pictureSize.height()) / 2 + shift.y(), m_masked);
+        painter.drawPixmap(left, (face.height() - pictureSize.height()) / 2, m_masked);
     }
     if (!textSize.isEmpty()) {
-        const QRect box(left + pictureSize.width() + gap,
-                        (height() - textSize.height()) / 2 + shift.y(), textSize.width(),
-                        textSize.height());
+        const QRect box(left + pictureSize.width() + gap, (face.height() - textSize.height()) / 2,
+                        textSize.width(), textSize.height());
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, caption);
     }

@@ -107,6 +107,39 @@ TEST(LabelDrawing, OpaqueFillsTransparentDoesNotAndLongTextIsCutNotWrapped) {
               true);
 }
 
+// A scaled-up label keeps its face as a picture: every change must still show, as it
+// would on a label drawn afresh with the same settings.
+TEST(LabelDrawing, ScaledUpLabelShowsEachChangeAsAFreshOneWould) {
+    const auto scaled = [](const QString& text) {
+        Label* label = MakeLabel(text);
+        label->setGeometry(0, 0, 600, 80);
+        label->setScale(2);
+        return label;
+    };
+    std::unique_ptr<Label> label(scaled("AB"));
+    const QImage before = label->grab().toImage();
+
+    label->setText("CD");
+    std::unique_ptr<Label> fresh(scaled("CD"));
+    EXPECT_EQ(label->grab().toImage(), fresh->grab().toImage());
+
+    label->setTextColor(Qt::red);
+    label->setBold(true);
+    fresh->setTextColor(Qt::red);
+    fresh->setBold(true);
+    EXPECT_EQ(label->grab().toImage(), fresh->grab().toImage());
+
+    label->setFont(ArialFont(20, false));
+    label->setText("AB");
+    label->setTextColor(Qt::black);
+    label->resize(500, 80);
+    EXPECT_NE(label->grab().toImage(), before.copy(0, 0, 500, 80));
+    std::unique_ptr<Label> smaller(scaled("AB"));
+    smaller->setFont(ArialFont(20, false));
+    smaller->resize(500, 80);
+    EXPECT_EQ(label->grab().toImage(), smaller->grab().toImage());
+}
+
 TEST(LabelClicks, WholeRectangleTakesClicksEvenWhenEmpty) {
     std::unique_ptr<Label> label(MakeLabel({}));
     QSignalSpy clicks(label.get(), &Label::clicked);

@@ -3,12 +3,31 @@
 #include "x_screen.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <thread>
 
 namespace kletochka::test {
 
 using namespace std::chrono_literals;
+
+Area LayoutOnScreen::map(Area a) const {
+    const auto at = [this](double origin, int v) {
+        return static_cast<int>(std::lround(origin + v * scale));
+    };
+    const int left = at(x, a.x);
+    const int top = at(y, a.y);
+    return {left, top, std::max(1, at(x, a.x + a.width) - left),
+            std::max(1, at(y, a.y + a.height) - top)};
+}
+
+LayoutOnScreen LayoutOn(int screenWidth, int screenHeight) {
+    const double scale = std::min(screenWidth / 1017.0, screenHeight / 745.0);
+    if (scale < 1.1) {
+        return {};
+    }
+    return {scale, (screenWidth - 1017 * scale) / 2, (screenHeight - 745 * scale) / 2};
+}
 
 Pixels Grab(xcb_connection_t* c, xcb_window_t window, Area a) {
     std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
@@ -99,10 +118,24 @@ std::optional<std::pair<int, int>> GameOnX::origin() const {
     return std::pair<int, int>{at->dst_x, at->dst_y};
 }
 
+std::pair<int, int> GameOnX::size() const {
+    std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
+        xcb_get_geometry_reply(connection(), xcb_get_geometry(connection(), m_window), nullptr),
+        &std::free);
+    return geometry ? std::pair<int, int>{geometry->width, geometry->height}
+                    : std::pair<int, int>{0, 0};
+}
+
+LayoutOnScreen GameOnX::layout() const {
+    const auto [width, height] = size();
+    return LayoutOn(width, height);
+}
+
 bool GameOnX::click(int x, int y) const {
     const auto at = origin();
-    return at && xdotool({"mousemove", "--sync", std::to_string(at->first + x),
-                          std::to_string(at->second + y), "click", "1"});
+    const Area point = layout().map({x, y, 0, 0});
+    return at && xdotool({"mousemove", "--sync", std::to_string(at->first + point.x),
+                          std::to_string(at->second + point.y), "click", "1"});
 }
 
 void GameOnX::watchFade() const {

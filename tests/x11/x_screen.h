@@ -23,6 +23,18 @@ struct Area {
     int x, y, width, height;
 };
 
+// Where the full-screen game shows its layout of 1017 x 745 on a screen: scaled by
+// one factor to fill it across or down, centred, unless that gains less than 1.1x;
+// then at its own size at the top left.
+struct LayoutOnScreen {
+    double scale = 1;
+    double x = 0, y = 0;  // the layout's top left
+
+    // The screen's pixels that show the layout's area.
+    Area map(Area a) const;
+};
+LayoutOnScreen LayoutOn(int screenWidth, int screenHeight);
+
 constexpr Area kTitle{0, 0, 1017, 48};
 constexpr Area kTurnBand{0, 50, 1017, 38};
 constexpr Area kQuestion{0, 176, 1017, 37};
@@ -61,10 +73,15 @@ class GameOnX {
     xcb_window_t window() const { return m_window; }
     ChildProcess& process() { return *m_process; }
 
-    Pixels grab(Area a) const { return Grab(connection(), m_window, a); }
+    // The window's size as the server has it.
+    std::pair<int, int> size() const;
+    // Where the window shows its layout at its present size.
+    LayoutOnScreen layout() const;
+    // What the window shows of an area of the layout.
+    Pixels grab(Area a) const { return Grab(connection(), m_window, layout().map(a)); }
     // Runs xdotool with args on the display; false when it failed or is missing.
     bool xdotool(std::vector<std::string> args) const;
-    // A click of the first button on the point (x, y) of the window.
+    // A click of the first button on the point (x, y) of the layout.
     bool click(int x, int y) const;
     // Where the window's point (0, 0) is on the screen.
     std::optional<std::pair<int, int>> origin() const;

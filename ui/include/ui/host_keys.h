@@ -23,6 +23,7 @@ enum class HostCommand {
     Confirm,
     Undo,
     Blank,  // the black screen on or off
+    Scale,  // the layout scaled up to the screen, or at its own size
 };
 
 struct HostKey {

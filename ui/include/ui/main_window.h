@@ -23,6 +23,7 @@ namespace kletochka {
 
 class BevelPanel;
 class Label;
+class LayoutScaler;
 class PictureButton;
 
 // What the window needs from the machine it runs on; tests put fakes here.
@@ -91,8 +92,14 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
     explicit TfrmMAin(WindowPlatform platform, QWidget* parent = nullptr);
     ~TfrmMAin() override;
 
-    // Full screen on the primary screen, as the host expects.
+    // Full screen on the primary screen, as the host expects, the layout scaled up to fill it.
     void showOnPrimaryScreen();
+    // Whether the layout is enlarged to fill the window where that gains enough
+    // (see LayoutScale), or shown at its own size at the top left.
+    bool scaledUp() const { return m_scaledUp; }
+    void setScaledUp(bool on);
+    // The factor the layout is shown at now: 1 at its own size.
+    qreal layoutScale() const;
 
     const GameState& game() const { return m_game; }
     const QuestionBank& bank() const { return m_bank; }
@@ -157,6 +164,8 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
 
   private:
     void createComponents();
+    // Places the components for the surface's size, then stretches the bands over it.
+    void fitToSurface();
     void connectHandlers();
     // Runs a handler for an event; an error ends it and goes to the application's box.
     void run(void (TfrmMAin::*handler)());
@@ -184,6 +193,8 @@ class TfrmMAin : public QWidget, private TfrmMAinParts {
     int m_opacity = kOpaque;
     bool m_shown = false;          // the first frame has been painted
     bool m_questionShown = false;  // showQuestion ran since the answers were last cleared
+    bool m_scaledUp = false;
+    std::unique_ptr<LayoutScaler> m_scaler;
     Label* m_blank = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_surface = nullptr;

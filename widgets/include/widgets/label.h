@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 #include <optional>
 
@@ -40,22 +41,34 @@ class Label : public QWidget {
     void setLook(const LabelLook& look);
     // Resizes the label to its text (without mnemonics) in its font.
     void adjustToText();
+    // Draws everything `scale` times its layout size: the text is laid out in the
+    // label's size divided by `scale`, then painted through the scale, so that it
+    // takes exactly `scale` times its layout width, wherever the font's hinting
+    // would round a larger font's letters otherwise.
+    void setScale(qreal scale);
+    qreal scale() const { return m_scale; }
 
   signals:
     void clicked();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void changed();
+    void paintFace(QPainter& painter) const;
+
     QString m_text;
     Qt::Alignment m_alignment = Qt::AlignLeft;
     bool m_transparent = false;
     bool m_pressed = false;
+    qreal m_scale = 1;
     QColor m_background;
     QColor m_textColor;
+    QPixmap m_scaledPicture;  // the face when scaled up; null until painted or after a change
 };
 
 }  // namespace kletochka

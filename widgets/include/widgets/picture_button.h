@@ -23,6 +23,10 @@ class PictureButton : public QAbstractButton {
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
     QColor transparentColor() const { return m_transparent; }
+    // Draws the picture and the caption `scale` times their size, the picture
+    // smoothed; the frame stays as thin as at the layout's size.
+    void setScale(qreal scale);
+    qreal scale() const { return m_scale; }
 
     QSize sizeHint() const override;
 
@@ -36,6 +40,7 @@ class PictureButton : public QAbstractButton {
 
   private:
     bool m_rightPressed = false;
+    qreal m_scale = 1;
     QImage m_picture;
     QPixmap m_masked;
     QColor m_transparent;
