@@ -3,6 +3,66 @@
 <TS version="2.1" language="ru_RU">
 <context>
     <name>DocumentFiles</name>
+    <message numerus="yes">
+        <source>&quot;%1&quot; has %n byte(s) after its 63 questions. The game never reads them, and the editor shows the 63 questions without them.
+
+To keep the file as it is, save your work as a new bank with Save As.</source>
+        <translation>
+            <numerusform>В файле «%1» после 63 вопросов есть ещё %n байт. Игра никогда их не читает, и редактор показывает 63 вопроса без них.
+
+Чтобы файл остался как есть, сохраните работу как новый банк командой «Сохранить как».</numerusform>
+            <numerusform>В файле «%1» после 63 вопросов есть ещё %n байта. Игра никогда их не читает, и редактор показывает 63 вопроса без них.
+
+Чтобы файл остался как есть, сохраните работу как новый банк командой «Сохранить как».</numerusform>
+            <numerusform>В файле «%1» после 63 вопросов есть ещё %n байт. Игра никогда их не читает, и редактор показывает 63 вопроса без них.
+
+Чтобы файл остался как есть, сохраните работу как новый банк командой «Сохранить как».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; is cut short: it holds only %n whole question(s) of 63, so the game cannot open it. The editor shows them; the other cells are empty.</source>
+        <translation>
+            <numerusform>Файл «%1» обрезан: в нём только %n целый вопрос из 63, поэтому игра не сможет его открыть. Редактор показывает их; остальные клетки пусты.</numerusform>
+            <numerusform>Файл «%1» обрезан: в нём только %n целых вопроса из 63, поэтому игра не сможет его открыть. Редактор показывает их; остальные клетки пусты.</numerusform>
+            <numerusform>Файл «%1» обрезан: в нём только %n целых вопросов из 63, поэтому игра не сможет его открыть. Редактор показывает их; остальные клетки пусты.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n byte(s) at its end, the start of a question, are left out.</source>
+        <translation>
+            <numerusform>Остаток в конце файла (%n байт, начало вопроса) не взят.</numerusform>
+            <numerusform>Остаток в конце файла (%n байта, начало вопроса) не взят.</numerusform>
+            <numerusform>Остаток в конце файла (%n байт, начало вопроса) не взят.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the questions as a new bank with Save As.</source>
+        <translation>Сохраните вопросы как новый банк командой «Сохранить как».</translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; has %n byte(s) after its 63 questions, which saving over it would leave out.
+
+Save your questions as a new bank under another name, or overwrite &quot;%1&quot; without those bytes?</source>
+        <translation>
+            <numerusform>В файле «%1» после 63 вопросов есть ещё %n байт; если записать поверх него, их не станет.
+
+Сохранить вопросы как новый банк под другим именем или перезаписать «%1» без них?</numerusform>
+            <numerusform>В файле «%1» после 63 вопросов есть ещё %n байта; если записать поверх него, их не станет.
+
+Сохранить вопросы как новый банк под другим именем или перезаписать «%1» без них?</numerusform>
+            <numerusform>В файле «%1» после 63 вопросов есть ещё %n байт; если записать поверх него, их не станет.
+
+Сохранить вопросы как новый банк под другим именем или перезаписать «%1» без них?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is cut short, so the game cannot open it; saving over it would replace it with a whole bank of 63 questions.
+
+Save your questions as a new bank under another name, or overwrite &quot;%1&quot;?</source>
+        <translation>Файл «%1» обрезан, и игра не может его открыть; если записать поверх него, он станет целым банком из 63 вопросов.
+
+Сохранить вопросы как новый банк под другим именем или перезаписать «%1»?</translation>
+    </message>
     <message>
         <source>&quot;%1&quot; is read-only: it is protected against changes.
 
@@ -180,6 +240,37 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
     <message>
         <source>this line cannot be read as a question</source>
         <translation>эту строку не удаётся прочитать как вопрос</translation>
+    </message>
+</context>
+<context>
+    <name>FieldFixes</name>
+    <message>
+        <source>a space</source>
+        <translation>пробел</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <translation>%1 на %2</translation>
+    </message>
+    <message>
+        <source>Replace %1</source>
+        <translation>Заменить %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keep what fits: the first %n character(s) pasted</source>
+        <translation>
+            <numerusform>Оставить то, что помещается: первый %n вставленный символ</numerusform>
+            <numerusform>Оставить то, что помещается: первые %n вставленных символа</numerusform>
+            <numerusform>Оставить то, что помещается: первые %n вставленных символов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %1 and keep what fits: the first %n character(s) pasted</source>
+        <translation>
+            <numerusform>Заменить %1 и оставить то, что помещается: первый %n вставленный символ</numerusform>
+            <numerusform>Заменить %1 и оставить то, что помещается: первые %n вставленных символа</numerusform>
+            <numerusform>Заменить %1 и оставить то, что помещается: первые %n вставленных символов</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -514,6 +605,22 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
 </context>
 <context>
     <name>kletochka::editor::ProblemTexts</name>
+    <message>
+        <source>a character the game shows as a box</source>
+        <translation>символ, который игра покажет квадратиком</translation>
+    </message>
+    <message>
+        <source>character %1 is shown as a box in the game</source>
+        <translation>%1-й символ игра покажет квадратиком</translation>
+    </message>
+    <message numerus="yes">
+        <source>cut short: only %n whole question(s) of 63, so the game cannot open it</source>
+        <translation>
+            <numerusform>файл обрезан: в нём только %n целый вопрос из 63, игра не сможет его открыть</numerusform>
+            <numerusform>файл обрезан: в нём только %n целых вопроса из 63, игра не сможет его открыть</numerusform>
+            <numerusform>файл обрезан: в нём только %n целых вопросов из 63, игра не сможет его открыть</numerusform>
+        </translation>
+    </message>
     <message>
         <source>question</source>
         <translation>вопрос</translation>
