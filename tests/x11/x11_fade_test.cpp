@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "native_game.h"
 #include "x_screen.h"
 #include "x_session.h"
 
@@ -24,12 +25,7 @@ TEST(ExitFadeOnX, EveryTickReachesTheServerAndTheProgramEndsWell) {
     if (server.display().empty()) {
         GTEST_SKIP() << "no X server could be started for this test: " << server.failure();
     }
-    // The program runs from its folder, as its launcher starts it; the test
-    // needs no sound device and no session bus.
-    GameOnX game(server.display(), {KLETOCHKA_DIST_DIR "/kletochka"},
-                 {"QT_QPA_PLATFORM=xcb", "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent",
-                  "QT_ACCESSIBILITY=0"},
-                 KLETOCHKA_DIST_DIR);
+    NativeGameOnX game(server.display());
     ASSERT_EQ(game.failure(), "");
     xcb_connection_t* c = game.connection();
     EXPECT_EQ(Cardinal(c, game.window(), Atom(c, "_NET_WM_WINDOW_OPACITY")), std::nullopt)

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <string>
 
+#include "native_game.h"
 #include "x_screen.h"
 #include "x_session.h"
 
@@ -27,10 +28,7 @@ TEST(HostKeysOnX, RussianLayoutKeysPlayATurnTakeItBackAndBlankTheScreen) {
         GTEST_SKIP() << "setxkbmap is not installed";
     }
     ASSERT_EQ(layout.WaitExit(30s), 0) << "setxkbmap could not set the layout";
-    GameOnX game(server.display(), {KLETOCHKA_DIST_DIR "/kletochka"},
-                 {"QT_QPA_PLATFORM=xcb", "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent",
-                  "QT_ACCESSIBILITY=0"},
-                 KLETOCHKA_DIST_DIR);
+    NativeGameOnX game(server.display());
     ASSERT_EQ(game.failure(), "");
     if (!game.xdotool({"version"})) {
         GTEST_SKIP() << "xdotool is not installed, so nothing can press the keys";

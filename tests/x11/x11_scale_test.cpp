@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "native_game.h"
 #include "x_screen.h"
 #include "x_session.h"
 
@@ -36,10 +37,7 @@ TEST_P(ScaledOnX, EveryControlIsOnTheScreenAndRealClicksPlayAMove) {
     if (server.display().empty()) {
         GTEST_SKIP() << "no X server could be started for this test: " << server.failure();
     }
-    GameOnX game(server.display(), {KLETOCHKA_DIST_DIR "/kletochka"},
-                 {"QT_QPA_PLATFORM=xcb", "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent",
-                  "QT_ACCESSIBILITY=0"},
-                 KLETOCHKA_DIST_DIR);
+    NativeGameOnX game(server.display());
     ASSERT_EQ(game.failure(), "");
     if (!game.xdotool({"version"})) {
         GTEST_SKIP() << "xdotool is not installed, so nothing can click";
