@@ -49,27 +49,21 @@ std::optional<Problem> BinaryContent(std::string_view bytes) {
 struct StopReading {};
 
 void ReadRows(QuestionTable& table, std::string_view text) {
-    std::optional<TableHeader> header;
-    bool anyRow = false;
+    TableRows rows(table);
     try {
         ReadCsv(text, table.delimiter, [&](const CsvRow& row) {
-            if (header) {
-                anyRow = true;
-                AddTableRow(row, *header, table);
-                return;
-            }
-            Problem why;
-            header = ReadHeader(row, why);
-            if (!header) {
-                why.line = row.line;
-                table.problems.add(std::move(why));
+            const bool data = rows.header().has_value();
+            if (!rows.add(row)) {
                 throw StopReading{};
             }
-            table.ignoredColumns = header->ignored;
+            if (data) {
+                WarnRewritten(row, *rows.header(), table);
+            }
         });
     } catch (const StopReading&) {
         return;
     } catch (const CsvSyntaxError& e) {
+        const auto& header = rows.header();
         const bool named = header && e.field() >= 0;
         std::string field;
         for (std::size_t c = 0; named && c < kColumnCount; ++c) {
@@ -83,23 +77,7 @@ void ReadRows(QuestionTable& table, std::string_view text) {
         table.problems.add(std::move(p));
         return;
     }
-    const auto add = [&table](int round, int cell, const char* words, TableFault fault) {
-        Problem p{0, round, cell, "", words};
-        p.fault = fault;
-        table.problems.add(std::move(p));
-    };
-    if (!header) {
-        add(0, 0, "the file has no rows", TableFault::NoRows);
-    } else if (!anyRow) {
-        add(0, 0, "the table has a first row of column names but no questions",
-            TableFault::NoQuestions);
-    } else {
-        for (int i = 1; i <= QuestionBank::kRecords; ++i) {
-            if (!table.entries[static_cast<std::size_t>(i - 1)]) {
-                add(RoundOf(i), CellOf(i), "no row for this question", TableFault::RowMissing);
-            }
-        }
-    }
+    rows.finish();
 }
 
 }  // namespace
@@ -121,6 +99,24 @@ QuestionTable ReadQuestionTable(std::string_view bytes) {
     table.delimiter = DetectDelimiter(text.utf8);
     ReadRows(table, text.utf8);
     return table;
+}
+
+bool IsWorkbookName(const std::filesystem::path& name) {
+    std::string ext = name.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return ext == ".xlsx";
+}
+
+bool LooksLikeWorkbook(std::string_view bytes) {
+    return bytes.substr(0, 4) == std::string_view("PK\x03\x04", 4);
+}
+
+QuestionTable ReadQuestionFile(const std::filesystem::path& name, std::string_view bytes) {
+    // No CSV starts as a zip archive does, whatever its name.
+    return IsWorkbookName(name) || LooksLikeWorkbook(bytes) ? ReadQuestionWorkbook(bytes)
+                                                            : ReadQuestionTable(bytes);
 }
 
 std::optional<QuestionBank::Records> QuestionTable::bank() const {

@@ -88,4 +88,94 @@ void AddTableRow(const CsvRow& row, const TableHeader& header, QuestionTable& ta
     }
 }
 
+bool TableRows::add(const CsvRow& row) {
+    if (m_header) {
+        m_anyRow = true;
+        AddTableRow(row, *m_header, m_table);
+        return true;
+    }
+    Problem why;
+    m_header = ReadHeader(row, why);
+    if (!m_header) {
+        why.line = row.line;
+        m_table.problems.add(std::move(why));
+        return false;
+    }
+    m_table.ignoredColumns = m_header->ignored;
+    return true;
+}
+
+void TableRows::finish() {
+    const auto add = [this](int round, int cell, const char* words, TableFault fault) {
+        Problem p{0, round, cell, "", words};
+        p.fault = fault;
+        m_table.problems.add(std::move(p));
+    };
+    if (!m_header) {
+        add(0, 0, "the file has no rows", TableFault::NoRows);
+    } else if (!m_anyRow) {
+        add(0, 0, "the table has a first row of column names but no questions",
+            TableFault::NoQuestions);
+    } else {
+        for (int i = 1; i <= QuestionBank::kRecords; ++i) {
+            if (!m_table.entries[static_cast<std::size_t>(i - 1)]) {
+                add(RoundOf(i), CellOf(i), "no row for this question", TableFault::RowMissing);
+            }
+        }
+    }
+}
+
+namespace {
+
+bool SkipDigits(std::string_view s, std::size_t& i) {
+    const std::size_t start = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+        ++i;
+    }
+    return i > start;
+}
+
+// "1.00E+05", "-2,5E-07": how a spreadsheet shows a number it took a text for.
+bool LooksRewritten(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+        ++i;
+    }
+    if (!SkipDigits(s, i)) {
+        return false;
+    }
+    if (i < s.size() && (s[i] == '.' || s[i] == ',') && !SkipDigits(s, ++i)) {
+        return false;
+    }
+    if (i + 1 >= s.size() || s[i] != 'E' || (s[i + 1] != '+' && s[i + 1] != '-')) {
+        return false;
+    }
+    i += 2;
+    return SkipDigits(s, i) && i == s.size();
+}
+
+}  // namespace
+
+void WarnRewritten(const CsvRow& row, const TableHeader& header, QuestionTable& table) {
+    if (row.fields.size() != header.fieldCount) {
+        return;
+    }
+    const auto field = [&](Column c) -> const std::string& { return row.fields[header.index[c]]; };
+    Problem unused;
+    const int round = ParseIndex(field(kRound), QuestionBank::kRounds, unused).value_or(0);
+    const int cell = ParseIndex(field(kCell), QuestionBank::kCellsPerRound, unused).value_or(0);
+    for (const Column c : {kQuestion, kAnswerA, kAnswerB, kAnswerC}) {
+        if (LooksRewritten(field(c))) {
+            Problem p{row.line, round, cell, std::string(kColumnNames[c]),
+                      "\"" + field(c) +
+                          "\" looks like a number a spreadsheet rewrote in exponent form: "
+                          "check that it is what was written (an .xlsx table keeps texts as "
+                          "they are typed)"};
+            p.kind = ProblemKind::Rewritten;
+            p.value = field(c);
+            table.warnings.add(std::move(p));
+        }
+    }
+}
+
 }  // namespace kletochka::authoring

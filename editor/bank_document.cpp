@@ -127,6 +127,7 @@ bool BankDocument::isModified() const {
 }
 
 void BankDocument::newBank() {
+    m_tableNotice.clear();
     m_problems.setFileProblems({});
     replaceAll({}, {}, {});
 }
@@ -143,6 +144,7 @@ void BankDocument::openBank(const QString& path) {
     // Stamped before reading: a change in between shows as a change, never the other way.
     const authoring::FileStamp stamp = StampOf(path);
     const authoring::BankFile file = SalvageBankFile(path);
+    m_tableNotice.clear();
     m_problems.setFileProblems(FileProblems(file.size));
     replaceAll(file.records, path, path);
     m_fileSize = file.size;
@@ -150,9 +152,10 @@ void BankDocument::openBank(const QString& path) {
 }
 
 void BankDocument::openTable(const QString& path) {
-    const QuestionBank::Records records = ReadTableFile(path);
-    m_problems.setFileProblems({});
-    replaceAll(records, {}, BankNameFor(path), path);
+    const TableFile table = ReadTableFile(path);
+    m_tableNotice = RewrittenNotice(path, table.warnings);
+    m_problems.setFileProblems(table.warnings);
+    replaceAll(table.records, {}, BankNameFor(path), path);
 }
 
 void BankDocument::save(SaveConsent consent) {

@@ -14,6 +14,7 @@
 #include "authoring/file_io.h"
 #include "authoring/question_table.h"
 #include "authoring/text_encoding.h"
+#include "authoring/workbook.h"
 #include "widgets/file_path.h"
 
 namespace kletochka::editor {
@@ -120,6 +121,24 @@ class DocumentFiles {
                tr("Save the questions as a new bank with Save As.");
     }
 
+    static QString Rewritten(const QString& path, const std::vector<BankProblem>& warnings) {
+        QStringList shown;
+        for (const BankProblem& w : warnings) {
+            if (shown.size() == kListed) {
+                shown << QStringLiteral("…");
+                break;
+            }
+            shown << tr("line %1: \"%2\"").arg(w.line).arg(w.value);
+        }
+        return tr("In \"%1\", %n text(s) look like numbers a spreadsheet rewrote in its own "
+                  "way, as it does with \"1e5\", which it saves as \"1.00E+05\":",
+                  nullptr, static_cast<int>(warnings.size()))
+                   .arg(QDir::toNativeSeparators(path)) +
+               QLatin1Char('\n') + shown.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+               tr("Check them against what was written; they are marked in the list of "
+                  "problems. A table saved as .xlsx keeps its texts as they were typed.");
+    }
+
     static QString LengthQuestion(const QString& path, std::uintmax_t size) {
         const QString name = QDir::toNativeSeparators(path);
         if (size > QuestionBank::kFileSize) {
@@ -136,6 +155,8 @@ class DocumentFiles {
     }
 
   private:
+    static constexpr qsizetype kListed = 10;
+
     static int Count(std::uintmax_t n) {
         return static_cast<int>(std::min<std::uintmax_t>(n, INT_MAX));
     }
@@ -209,7 +230,7 @@ QString FileLengthQuestion(const QString& path, std::uintmax_t size) {
     return DocumentFiles::LengthQuestion(path, size);
 }
 
-QuestionBank::Records ReadTableFile(const QString& path) {
+TableFile ReadTableFile(const QString& path) {
     std::string bytes;
     try {
         bytes = authoring::ReadWholeFile(ToStdPath(path), authoring::kMaxTableBytes);
@@ -218,16 +239,23 @@ QuestionBank::Records ReadTableFile(const QString& path) {
     }
     authoring::QuestionTable table;
     try {
-        table = authoring::ReadQuestionTable(bytes);
+        table = authoring::ReadQuestionFile(ToStdPath(path), bytes);
     } catch (const Error&) {
         // The reader itself gave out (out of memory): nothing the teacher wrote.
         throw OpenError(ReadFailure::Other, path);
     }
+    const bool workbook =
+        authoring::IsWorkbookName(ToStdPath(path)) || authoring::LooksLikeWorkbook(bytes);
     if (auto records = table.bank()) {
-        return *records;
+        std::vector<BankProblem> warnings = BankProblems(table.warnings);
+        AddTableLines(warnings, bytes);
+        return {*records, std::move(warnings)};
     }
     std::vector<BankProblem> problems = BankProblems(table.problems);
-    AddTableLines(problems, bytes);
+    // A workbook's rows are not lines of its bytes.
+    if (!workbook) {
+        AddTableLines(problems, bytes);
+    }
     const std::size_t count = std::max<std::size_t>(table.problems.count(), 1);
     throw OpenError(ReadFailure::TableProblems, path, 0, std::move(problems), count);
 }
@@ -243,12 +271,21 @@ authoring::FileStamp WriteTableFile(const QString& path, const QuestionBank::Rec
                                     authoring::TableFlavour flavour,
                                     const authoring::WriteOptions& options) {
     return Saving(path, [&](const std::filesystem::path& name) {
-        return authoring::ReplaceFile(name, authoring::BankToTable(records, flavour), options);
+        return authoring::ReplaceFile(name,
+                                      authoring::IsWorkbookName(name)
+                                          ? authoring::BankToWorkbook(records)
+                                          : authoring::BankToTable(records, flavour),
+                                      options);
     });
 }
 
 bool IsTableName(const QString& path) {
-    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ||
+           authoring::IsWorkbookName(ToStdPath(path));
+}
+
+QString RewrittenNotice(const QString& path, const std::vector<BankProblem>& warnings) {
+    return warnings.empty() ? QString() : DocumentFiles::Rewritten(path, warnings);
 }
 
 }  // namespace kletochka::editor

@@ -131,6 +131,22 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <source>The system says: %1</source>
         <translation>Сообщение системы: %1</translation>
     </message>
+    <message>
+        <source>line %1: &quot;%2&quot;</source>
+        <translation>строка %1: «%2»</translation>
+    </message>
+    <message numerus="yes">
+        <source>In &quot;%1&quot;, %n text(s) look like numbers a spreadsheet rewrote in its own way, as it does with &quot;1e5&quot;, which it saves as &quot;1.00E+05&quot;:</source>
+        <translation>
+            <numerusform>В таблице «%1» %n текст похож на число, которое электронная таблица переписала по-своему, как она делает с «1e5», сохраняя его как «1.00E+05»:</numerusform>
+            <numerusform>В таблице «%1» %n текста похожи на числа, которые электронная таблица переписала по-своему, как она делает с «1e5», сохраняя его как «1.00E+05»:</numerusform>
+            <numerusform>В таблице «%1» %n текстов похожи на числа, которые электронная таблица переписала по-своему, как она делает с «1e5», сохраняя его как «1.00E+05»:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Check them against what was written; they are marked in the list of problems. A table saved as .xlsx keeps its texts as they were typed.</source>
+        <translation>Сверьте их с тем, что было написано: они отмечены в списке замечаний. Таблица, сохранённая в формате .xlsx, хранит тексты в точности так, как их набрали.</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>
@@ -241,6 +257,58 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <source>this line cannot be read as a question</source>
         <translation>эту строку не удаётся прочитать как вопрос</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; looks like a number a spreadsheet rewrote in exponent form: check that it is what was written</source>
+        <translation>«%1» похоже на число, которое электронная таблица переписала в экспоненциальной форме: проверьте, что написано именно это</translation>
+    </message>
+    <message>
+        <source>the table must hold the text itself: format the cell as text and type it again</source>
+        <translation>в таблице должен быть сам текст: задайте ячейке текстовый формат и введите его заново</translation>
+    </message>
+    <message>
+        <source>this is no .xlsx spreadsheet: save the table in the spreadsheet as .xlsx or CSV</source>
+        <translation>это не таблица .xlsx: сохраните таблицу в электронной таблице в формате .xlsx или CSV</translation>
+    </message>
+    <message>
+        <source>this is an old Excel file (.xls) or one locked with a password: save it as .xlsx without a password</source>
+        <translation>это старый файл Excel (.xls) или файл с паролем: сохраните его в формате .xlsx без пароля</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no sheet to read (its part %1 is missing)</source>
+        <translation>в таблице нет листа, который можно прочитать (нет её части %1)</translation>
+    </message>
+    <message>
+        <source>the spreadsheet is damaged: its part %1 cannot be read</source>
+        <translation>таблица повреждена: её часть %1 не читается</translation>
+    </message>
+    <message>
+        <source>the spreadsheet unpacks to far more than any table of questions, so it was not read</source>
+        <translation>в распакованном виде таблица намного больше любой таблицы вопросов, поэтому она не прочитана</translation>
+    </message>
+    <message>
+        <source>the cell refers to text number %1, which the spreadsheet does not hold: it is damaged</source>
+        <translation>ячейка ссылается на текст номер %1, которого в таблице нет: таблица повреждена</translation>
+    </message>
+    <message>
+        <source>a formula, &quot;%1&quot;; %2</source>
+        <translation>формула «%1»; %2</translation>
+    </message>
+    <message>
+        <source>a number, &quot;%1&quot;, which may not be what was typed; %2</source>
+        <translation>число «%1», а набрано могло быть другое; %2</translation>
+    </message>
+    <message>
+        <source>a date, &quot;%1&quot;; %2</source>
+        <translation>дата «%1»; %2</translation>
+    </message>
+    <message>
+        <source>a truth value, &quot;%1&quot;; %2</source>
+        <translation>логическое значение «%1»; %2</translation>
+    </message>
+    <message>
+        <source>an error value, &quot;%1&quot;; %2</source>
+        <translation>значение ошибки «%1»; %2</translation>
+    </message>
 </context>
 <context>
     <name>FieldFixes</name>
@@ -342,10 +410,6 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <translation>Открыть вопросы</translation>
     </message>
     <message>
-        <source>Questions (*.qb *.csv);;Question banks (*.qb);;Tables (*.csv);;All files (*)</source>
-        <translation>Вопросы (*.qb *.csv);;Файлы вопросов (*.qb);;Таблицы (*.csv);;Все файлы (*)</translation>
-    </message>
-    <message>
         <source>Unsaved changes</source>
         <translation>Несохранённые изменения</translation>
     </message>
@@ -380,6 +444,10 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
     <message>
         <source>&amp;Don&apos;t save</source>
         <translation>&amp;Не сохранять</translation>
+    </message>
+    <message>
+        <source>Questions (*.qb *.xlsx *.csv);;Question banks (*.qb);;Tables (*.xlsx *.csv);;All files (*)</source>
+        <translation>Вопросы (*.qb *.xlsx *.csv);;Банки вопросов (*.qb);;Таблицы (*.xlsx *.csv);;Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -496,14 +564,6 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <translation>Сохранить &amp;как…</translation>
     </message>
     <message>
-        <source>Export table for &amp;LibreOffice (UTF-8)…</source>
-        <translation>Экспорт таблицы для &amp;LibreOffice (UTF-8)…</translation>
-    </message>
-    <message>
-        <source>Export table for Russian &amp;Excel (Windows-1251, &quot;;&quot;)…</source>
-        <translation>Экспорт таблицы для русского &amp;Excel (Windows-1251, «;»)…</translation>
-    </message>
-    <message>
         <source>&amp;Print host&apos;s sheet…</source>
         <translation>&amp;Печать листа ведущего…</translation>
     </message>
@@ -590,6 +650,22 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
     <message>
         <source>Mistakes in &quot;%1&quot;</source>
         <translation>Ошибки в «%1»</translation>
+    </message>
+    <message>
+        <source>&amp;Export table (.xlsx, for Excel and LibreOffice)…</source>
+        <translation>&amp;Экспорт таблицы (.xlsx, для Excel и LibreOffice)…</translation>
+    </message>
+    <message>
+        <source>Export table as CSV for &amp;LibreOffice (UTF-8)…</source>
+        <translation>Экспорт таблицы в CSV для &amp;LibreOffice (UTF-8)…</translation>
+    </message>
+    <message>
+        <source>Export table as CSV for Russian E&amp;xcel (Windows-1251, &quot;;&quot;)…</source>
+        <translation>Экспорт таблицы в CSV для русского E&amp;xcel (Windows-1251, «;»)…</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.xlsx)</source>
+        <translation>Электронные таблицы (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -823,8 +899,8 @@ Reload it from the disk (your changes are lost), overwrite it with your version,
         <translation>Составление и проверка вопросов для игры «Турнир-клеточка».</translation>
     </message>
     <message>
-        <source>A .qb bank or .csv table to open.</source>
-        <translation>Файл вопросов .qb или таблица .csv.</translation>
+        <source>A .qb bank, or an .xlsx or .csv table, to open.</source>
+        <translation>Банк .qb или таблица .xlsx или .csv, которую открыть.</translation>
     </message>
 </context>
 </TS>

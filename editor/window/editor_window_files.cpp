@@ -76,11 +76,14 @@ void EditorWindow::makeFileMenu() {
     file->addAction(tr("&Save"), QKeySequence::Save, this, &EditorWindow::save);
     file->addAction(tr("Save &as…"), QKeySequence::SaveAs, this, &EditorWindow::saveAs);
     file->addSeparator();
-    file->addAction(tr("Export table for &LibreOffice (UTF-8)…"), this,
-                    [this] { exportTable(false); })
+    file->addAction(tr("&Export table (.xlsx, for Excel and LibreOffice)…"), this,
+                    [this] { exportTable(TableKind::Workbook); })
+        ->setObjectName(QStringLiteral("exportWorkbook"));
+    file->addAction(tr("Export table as CSV for &LibreOffice (UTF-8)…"), this,
+                    [this] { exportTable(TableKind::Utf8Csv); })
         ->setObjectName(QStringLiteral("exportUtf8"));
-    file->addAction(tr("Export table for Russian &Excel (Windows-1251, \";\")…"), this,
-                    [this] { exportTable(true); })
+    file->addAction(tr("Export table as CSV for Russian E&xcel (Windows-1251, \";\")…"), this,
+                    [this] { exportTable(TableKind::ExcelCsv); })
         ->setObjectName(QStringLiteral("exportExcel"));
     file->addSeparator();
     file->addAction(tr("&Print host's sheet…"), QKeySequence::Print, this,
@@ -126,7 +129,7 @@ bool EditorWindow::openFile(const QString& path) {
     rememberRecent(QFileInfo(path).absoluteFilePath());
     showTitle();
     statusBar()->showMessage(tr("Opened %1").arg(QDir::toNativeSeparators(path)), 5000);
-    tellFileLength();
+    tellAboutFile();
     return true;
 }
 
@@ -244,14 +247,15 @@ bool EditorWindow::reloadFromDisk() {
     }
     showTitle();
     statusBar()->showMessage(tr("Reloaded %1").arg(QDir::toNativeSeparators(path)), 5000);
-    tellFileLength();
+    tellAboutFile();
     return true;
 }
 
-void EditorWindow::tellFileLength() {
-    const QString notice = m_document->fileLengthNotice();
-    if (!notice.isEmpty()) {
-        m_dialogs->showNotice(this, notice);
+void EditorWindow::tellAboutFile() {
+    for (const QString& notice : {m_document->fileLengthNotice(), m_document->tableNotice()}) {
+        if (!notice.isEmpty()) {
+            m_dialogs->showNotice(this, notice);
+        }
     }
 }
 
@@ -290,14 +294,20 @@ void EditorWindow::checkDisk() {
     }
 }
 
-void EditorWindow::exportTable(bool forExcel) {
-    const auto flavour = forExcel ? authoring::TableFlavour::Windows1251Semicolon
-                                  : authoring::TableFlavour::Utf8Comma;
+void EditorWindow::exportTable(TableKind kind) {
+    const auto flavour = kind == TableKind::ExcelCsv ? authoring::TableFlavour::Windows1251Semicolon
+                                                     : authoring::TableFlavour::Utf8Comma;
+    const bool workbook = kind == TableKind::Workbook;
+    const QString extension = workbook ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
     for (;;) {
-        const QString path = m_dialogs->savePath(
-            this, tr("Export table"), suggestedFile(QStringLiteral(".csv")), tr("Tables (*.csv)"));
+        QString path = m_dialogs->savePath(
+            this, tr("Export table"), suggestedFile(extension),
+            workbook ? tr("Spreadsheets (*.xlsx)") : tr("Tables (*.csv)"));
         if (path.isEmpty()) {
             return;
+        }
+        if (QFileInfo(path).suffix().isEmpty()) {
+            path += extension;
         }
         const auto choice = writeAsking(
             [&](const SaveConsent& given) { m_document->exportTable(path, flavour, given); });

@@ -30,10 +30,19 @@ QString FaultWords(const BankProblem& problem) {
         return FaultTexts::tr("%n byte(s) after the 63 questions, which the game never reads",
                               nullptr, problem.count);
     }
+    const QString value = Quoted(problem.value);
+    if (problem.kind == authoring::ProblemKind::Rewritten) {
+        return FaultTexts::tr(
+                   "\"%1\" looks like a number a spreadsheet rewrote in exponent form: check "
+                   "that it is what was written")
+            .arg(value);
+    }
     if (problem.kind != authoring::ProblemKind::Table) {
         return {};
     }
-    const QString value = Quoted(problem.value);
+    const QString retype =
+        FaultTexts::tr("the table must hold the text itself: format the cell as text and type "
+                       "it again");
     switch (problem.fault) {
         case TableFault::EmptyFile:
             return FaultTexts::tr("the file is empty");
@@ -97,6 +106,39 @@ QString FaultWords(const BankProblem& problem) {
         case TableFault::TooLong:
             return FaultTexts::tr("%n character(s), but at most %1 fit", nullptr, problem.count)
                 .arg(problem.total);
+        case TableFault::NotAWorkbook:
+            return FaultTexts::tr(
+                "this is no .xlsx spreadsheet: save the table in the spreadsheet as .xlsx or CSV");
+        case TableFault::OldWorkbook:
+            return FaultTexts::tr(
+                "this is an old Excel file (.xls) or one locked with a password: save it as "
+                ".xlsx without a password");
+        case TableFault::NoSheet:
+            return FaultTexts::tr("the spreadsheet has no sheet to read (its part %1 is missing)")
+                .arg(value);
+        case TableFault::BrokenPart:
+            return FaultTexts::tr("the spreadsheet is damaged: its part %1 cannot be read")
+                .arg(value);
+        case TableFault::PartTooLarge:
+            return FaultTexts::tr(
+                "the spreadsheet unpacks to far more than any table of questions, so it was not "
+                "read");
+        case TableFault::StringMissing:
+            return FaultTexts::tr(
+                       "the cell refers to text number %1, which the spreadsheet does not hold: "
+                       "it is damaged")
+                .arg(value);
+        case TableFault::FormulaCell:
+            return FaultTexts::tr("a formula, \"%1\"; %2").arg(value, retype);
+        case TableFault::NumberCell:
+            return FaultTexts::tr("a number, \"%1\", which may not be what was typed; %2")
+                .arg(value, retype);
+        case TableFault::DateCell:
+            return FaultTexts::tr("a date, \"%1\"; %2").arg(value, retype);
+        case TableFault::BooleanCell:
+            return FaultTexts::tr("a truth value, \"%1\"; %2").arg(value, retype);
+        case TableFault::ErrorCell:
+            return FaultTexts::tr("an error value, \"%1\"; %2").arg(value, retype);
         case TableFault::None:
             break;
     }

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QCoreApplication::translate("main", "A .qb bank or .csv table to open."),
+        QCoreApplication::translate("main", "A .qb bank, or an .xlsx or .csv table, to open."),
         QStringLiteral("[file]"));
     parser.process(app);
 

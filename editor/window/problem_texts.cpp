@@ -96,6 +96,7 @@ QString ProblemWords(authoring::ProblemKind kind) {
         case ProblemKind::Table:
         case ProblemKind::FileSize:
         case ProblemKind::CutShort:
+        case ProblemKind::Rewritten:
             break;
     }
     return {};

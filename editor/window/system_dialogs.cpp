@@ -20,7 +20,8 @@ class SystemDialogs : public EditorDialogs {
     QString openPath(QWidget* parent, const QString& folder) override {
         return QFileDialog::getOpenFileName(
             parent, tr("Open questions"), folder,
-            tr("Questions (*.qb *.csv);;Question banks (*.qb);;Tables (*.csv);;All files (*)"));
+            tr("Questions (*.qb *.xlsx *.csv);;Question banks (*.qb);;Tables (*.xlsx *.csv);;"
+               "All files (*)"));
     }
 
     QString savePath(QWidget* parent, const QString& title, const QString& suggested,

@@ -95,22 +95,49 @@ TEST_F(DocumentFilesTest, AFolderNamedInRussianWithACharacterNoCodePageHoldsBank
     EXPECT_EQ(ReadFile(folder / u8"урок «5 А» ✓.qb"), test::BankBytes(records));
     doc.open(name + ".qb");
     EXPECT_EQ(std::memcmp(doc.records().data(), records.data(), sizeof records), 0);
-    doc.exportTable(name + ".csv", TableFlavour::Windows1251Semicolon);
-    EXPECT_TRUE(std::filesystem::exists(folder / u8"урок «5 А» ✓.csv"));
-    BankDocument again;
-    again.open(name + ".csv");
-    EXPECT_EQ(std::memcmp(again.records().data(), records.data(), sizeof records), 0);
-}
-
-TEST_F(DocumentFilesTest, TheBundledQuestionsComeBackFromEitherExport) {
-    doc.open(KLETOCHKA_DEFAULT_QUESTIONS);
-    const QuestionBank::Records records = doc.records();
-    for (const auto flavour : {TableFlavour::Utf8Comma, TableFlavour::Windows1251Semicolon}) {
-        doc.exportTable(QtPath(dir / "t.csv"), flavour);
+    for (const char* table : {".csv", ".xlsx"}) {
+        doc.exportTable(name + table, TableFlavour::Windows1251Semicolon);
         BankDocument again;
-        again.open(QtPath(dir / "t.csv"));
+        again.open(name + table);
         EXPECT_EQ(std::memcmp(again.records().data(), records.data(), sizeof records), 0);
     }
+    EXPECT_TRUE(std::filesystem::exists(folder / u8"урок «5 А» ✓.csv"));
+    EXPECT_EQ(ReadFile(folder / u8"урок «5 А» ✓.xlsx").substr(0, 2), "PK");
+}
+
+TEST_F(DocumentFilesTest, TheBundledQuestionsComeBackFromEveryExport) {
+    doc.open(KLETOCHKA_DEFAULT_QUESTIONS);
+    const QuestionBank::Records records = doc.records();
+    for (const auto& [name, flavour] :
+         {std::pair{"t.csv", TableFlavour::Utf8Comma},
+          std::pair{"t.csv", TableFlavour::Windows1251Semicolon},
+          std::pair{"t.xlsx", TableFlavour::Utf8Comma}}) {
+        doc.exportTable(QtPath(dir / name), flavour);
+        BankDocument again;
+        again.open(QtPath(dir / name));
+        EXPECT_EQ(std::memcmp(again.records().data(), records.data(), sizeof records), 0);
+        EXPECT_TRUE(again.tableNotice().isEmpty()) << again.tableNotice().toStdString();
+    }
+}
+
+TEST_F(DocumentFilesTest, ATableWithTextsASpreadsheetRewroteOpensWithThemMarked) {
+    std::vector<std::string> lines = test::GoodLines();
+    lines[4] = "1,4,Сколько нулей?,1.00E+05,б,в,A";
+    WriteFile(dir / "t.csv", test::Joined(lines));
+    doc.open(QtPath(dir / "t.csv"));
+    EXPECT_EQ(doc.text(1, 4, Field::AnswerA), QStringLiteral("1.00E+05"));
+    EXPECT_TRUE(doc.tableNotice().contains(QStringLiteral("1.00E+05")))
+        << doc.tableNotice().toStdString();
+    const std::vector<BankProblem> marked = doc.problems().fileProblems();
+    ASSERT_EQ(marked.size(), 1u);
+    EXPECT_EQ(marked[0].kind, authoring::ProblemKind::Rewritten);
+    EXPECT_EQ(std::tuple(marked[0].line, marked[0].round, marked[0].cell, marked[0].field),
+              std::tuple(5, 1, 4, std::optional(Field::AnswerA)));
+    // Saved as a bank, the text is the teacher's now; a fresh bank says nothing of it.
+    doc.saveAs(QtPath(dir / "t.qb"));
+    EXPECT_TRUE(doc.problems().fileProblems().empty());
+    doc.newBank();
+    EXPECT_TRUE(doc.tableNotice().isEmpty());
 }
 
 TEST_F(DocumentFilesTest, TheHostSheetIsQbtoolSheetOfTheSameBank) {

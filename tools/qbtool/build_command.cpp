@@ -11,10 +11,12 @@ namespace kletochka::qbtool {
 namespace {
 
 const CommandInfo kBuild{"build",
-                         R"(Usage: qbtool build TABLE.csv -o BANK.qb
+                         R"(Usage: qbtool build TABLE.xlsx -o BANK.qb
+       qbtool build TABLE.csv -o BANK.qb
 
-Makes a question bank for the game from a table saved as CSV by a spreadsheet.
-The first row names the columns:
+Makes a question bank for the game from a table: an .xlsx workbook (the
+first sheet) or a CSV file saved by a spreadsheet. The first row names the
+columns:
 
   round,cell,question,answer_a,answer_b,answer_c,correct
 
@@ -25,9 +27,15 @@ then comes one row for each of the )" +
 its three answers, and the right answer as A, B or C (or 1, 2, 3).
 
   - Rows may come in any order; empty rows are skipped.
-  - Columns may be separated by commas or by semicolons.
-  - The file may be UTF-8 (with or without a byte order mark) or Windows-1251,
-    what Excel saves as "CSV" on a Russian system; qbtool says which it found.
+  - In a workbook, questions and answers must be text cells: a formula, a
+    number or a date there is refused, as what was typed can no longer be
+    told ("007" becomes 7). The tables qbtool template and qbtool dump write
+    have every cell formatted as text, so this does not happen in them.
+  - In CSV, columns may be separated by commas or by semicolons, and the file
+    may be UTF-8 (with or without a byte order mark) or Windows-1251, what
+    Excel saves as "CSV" on a Russian system; qbtool says which it found. A
+    text that looks like a number a spreadsheet rewrote ("1.00E+05") is
+    built as it is, with a warning.
   - Texts are kept exactly as written, spaces included, up to )" +
                              std::to_string(ShortString::kCapacity) + R"( characters,
     in Russian and English letters, digits and common signs.
@@ -43,7 +51,7 @@ Options:
   -h, --help             show this help
 
 Example:
-  qbtool build questions.csv -o lesson.qb
+  qbtool build questions.xlsx -o lesson.qb
 )",
                          1, Output::Required};
 
@@ -57,7 +65,7 @@ int RunBuild(const QStringList& args, Console& io) {
     const CommandArgs& a = std::get<CommandArgs>(parsed);
     const std::filesystem::path& source = a.files[0];
     const std::filesystem::path& target = *a.output;
-    const QuestionTable table = ReadQuestionTable(ReadWholeFile(source, kMaxTableBytes));
+    const QuestionTable table = ReadQuestionFile(source, ReadWholeFile(source, kMaxTableBytes));
     ReportReading(source, table, io.err);
     const auto records = table.bank();
     if (!records) {

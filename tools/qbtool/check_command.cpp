@@ -18,7 +18,7 @@ const CommandInfo kCheck{"check",
                          R"(Usage: qbtool check FILE
 
 Looks for everything that would go wrong in class, in a question bank (.qb)
-or in a question table (.csv), and lists each problem on its own line with
+or in a question table (.xlsx or .csv), and lists each problem on its own line with
 its round and cell:
 
   - a right answer that is not A, B or C, so no team could ever get it right
@@ -41,8 +41,9 @@ At the end it shows how the right answers of each round are shared
 between A, B and C; those lines are for information only.
 
 For a table it also lists everything that qbtool build would refuse. A file
-ending in .qb is read as a bank and one ending in .csv as a table; any other
-is taken for a bank when it holds zero bytes, else for a table.
+ending in .qb is read as a bank and one ending in .xlsx or .csv as a table;
+any other is taken for a workbook when it is a zip archive, for a bank when
+it holds zero bytes, else for a CSV table.
 
 The status is 0 when there is nothing to fix, 1 otherwise.
 
@@ -50,7 +51,7 @@ Options:
   -h, --help   show this help
 
 Example:
-  qbtool check questions.csv
+  qbtool check questions.xlsx
 )",
                          1, Output::None};
 
@@ -65,7 +66,7 @@ std::optional<FileKind> KindByName(const std::filesystem::path& path) {
     if (ext == ".qb") {
         return FileKind::Bank;
     }
-    if (ext == ".csv") {
+    if (ext == ".csv" || ext == ".xlsx") {
         return FileKind::Table;
     }
     return std::nullopt;
@@ -73,6 +74,9 @@ std::optional<FileKind> KindByName(const std::filesystem::path& path) {
 
 // A bank holds zero bytes (unused field bytes, the high bytes of the answer number); text does not.
 FileKind KindByContent(const std::string& bytes) {
+    if (LooksLikeWorkbook(bytes)) {
+        return FileKind::Table;
+    }
     return bytes.find('\0') != std::string::npos ? FileKind::Bank : FileKind::Table;
 }
 
@@ -100,7 +104,7 @@ std::optional<std::vector<PlacedRecord>> BankRecords(const std::filesystem::path
 
 std::vector<PlacedRecord> TableRecords(const std::filesystem::path& path, const std::string& bytes,
                                        ProblemList& problems, Console& io) {
-    QuestionTable table = ReadQuestionTable(bytes);
+    QuestionTable table = ReadQuestionFile(path, bytes);
     ReportReading(path, table, io.err);
     problems = table.problems;
     return PlaceTable(table);

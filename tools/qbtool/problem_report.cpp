@@ -32,6 +32,9 @@ void ReportReading(const std::filesystem::path& path, const QuestionTable& table
     for (const std::string& name : table.ignoredColumns) {
         err << "the column \"" << name << "\" is not one of qbtool's and is left out\n";
     }
+    for (const Problem& warning : table.warnings.kept()) {
+        err << "warning: " << FormatProblem(warning) << "\n";
+    }
 }
 
 void ReportEmptyTexts(const QuestionBank::Records& records, std::ostream& err) {

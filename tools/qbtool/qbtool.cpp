@@ -23,10 +23,10 @@ Commands:
   sheet      make the host's printable answer sheet of a bank
 
 A bank step by step:
-  1. qbtool template -o questions.csv
-  2. fill questions.csv in LibreOffice Calc or Excel and save it as CSV
-  3. qbtool check questions.csv
-  4. qbtool build questions.csv -o lesson.qb
+  1. qbtool template -o questions.xlsx
+  2. fill questions.xlsx in LibreOffice Calc or Excel and save it as .xlsx
+  3. qbtool check questions.xlsx
+  4. qbtool build questions.xlsx -o lesson.qb
   5. qbtool sheet lesson.qb -o answers.html, and print it for the host
   6. in the game, load lesson.qb with the button that opens a question file
 

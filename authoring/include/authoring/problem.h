@@ -23,6 +23,7 @@ enum class ProblemKind {
     FileSize,       // a bank file with bytes after its records
     CutShort,       // a bank file that ends before its last record does
     Unwritten,      // questions with nothing in them yet, counted together (the editor's)
+    Rewritten,      // value: a table's text that looks changed by a spreadsheet ("1.00E+05")
 };
 
 // Which thing is wrong with a table (kind Table), for a program that words it anew;
@@ -49,11 +50,22 @@ enum class TableFault {
     Unreadable,        // a character that could not be decoded
     Unstorable,        // value: the character; count: its code point
     TooLong,           // count: the characters; total: how many fit
+    NotAWorkbook,      // an .xlsx file that is no zip archive
+    OldWorkbook,       // an old .xls, or a workbook locked with a password
+    NoSheet,           // value: the part of the workbook that is missing
+    BrokenPart,        // value: the part that cannot be unpacked or read; count: its line
+    PartTooLarge,      // value: the part, empty when the workbook has too many parts
+    StringMissing,     // value: the number of a text the workbook does not hold
+    FormulaCell,       // value: the formula, "=" first
+    NumberCell,        // value: the number as stored, where a text should be
+    DateCell,          // value: the date as stored
+    BooleanCell,       // value: TRUE or FALSE
+    ErrorCell,         // value: the error shown, such as "#DIV/0!"
 };
 
 // Something wrong with a table or a bank, placed as precisely as is known.
 struct Problem {
-    int line = 0;       // line of the CSV file; 0 when not read from one
+    int line = 0;       // line of the CSV file or row of the sheet; 0 when not read from one
     int round = 0;      // 1..7; 0 when not known
     int cell = 0;       // 1..9; 0 when not known
     std::string field;  // the column, e.g. "answer_b"; empty for a whole row or record

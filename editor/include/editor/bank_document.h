@@ -63,10 +63,13 @@ class BankDocument : public QObject {
     // teacher's words; empty when the file is a bank's length. Saving over such a
     // file asks first.
     QString fileLengthNotice() const;
+    // What the teacher should check in the table just opened: texts that look
+    // changed by a spreadsheet. Empty otherwise.
+    const QString& tableNotice() const { return m_tableNotice; }
 
     // An empty bank in place of this one.
     void newBank();
-    // A table when the name ends in .csv, a bank otherwise. On failure throws
+    // A table when the name ends in .xlsx or .csv, a bank otherwise. On failure throws
     // OpenError and the document stays exactly as it was.
     void open(const QString& path);
     void openBank(const QString& path);
@@ -78,7 +81,8 @@ class BankDocument : public QObject {
     void save(SaveConsent consent = {});
     void saveAs(const QString& path, SaveConsent consent = {});
 
-    // The bank as a spreadsheet table: UTF-8 with "," or Windows-1251 with ";".
+    // The bank as a spreadsheet table: an .xlsx workbook when path ends so, else
+    // CSV, UTF-8 with "," or Windows-1251 with ";".
     void exportTable(const QString& path, authoring::TableFlavour flavour,
                      SaveConsent consent = {}) const;
 
@@ -125,6 +129,7 @@ class BankDocument : public QObject {
     QString m_path;
     QString m_suggested;
     QString m_table;               // made from this table and not saved as a bank yet
+    QString m_tableNotice;
     authoring::FileStamp m_stamp;  // the file as last opened or saved
     authoring::FileStamp m_told;   // the last change takeDiskChange() gave
     bool m_modified = false;

@@ -90,21 +90,32 @@ QString FileLengthNotice(const QString& path, std::uintmax_t size);
 // The question before saving over such a file.
 QString FileLengthQuestion(const QString& path, std::uintmax_t size);
 
-// A table read as qbtool build reads it: all 63 records or an OpenError
-// listing the problems, each with its line as the file has it.
-QuestionBank::Records ReadTableFile(const QString& path);
+// A table's 63 records, and its texts that look changed by a spreadsheet.
+struct TableFile {
+    QuestionBank::Records records{};
+    std::vector<BankProblem> warnings;
+};
+
+// A table (.xlsx or CSV) read as qbtool build reads it: all 63 records or an
+// OpenError listing the problems, each with its line as the file has it.
+TableFile ReadTableFile(const QString& path);
+
+// What the teacher should know about a table's texts that look changed by a
+// spreadsheet, naming the file; empty when there are none.
+QString RewrittenNotice(const QString& path, const std::vector<BankProblem>& warnings);
 
 // The bank's bytes written as authoring::ReplaceFile writes; a SaveQuestion
 // or an Error in the teacher's words leaves path as it was. Gives the new stamp.
 authoring::FileStamp WriteBankFile(const QString& path, const QuestionBank::Records& records,
                                    const authoring::WriteOptions& options = {});
 
-// The bank as a table for a spreadsheet, written the same safe way.
+// The bank as a table for a spreadsheet, written the same safe way: an .xlsx
+// workbook when the name ends so, else CSV of that flavour.
 authoring::FileStamp WriteTableFile(const QString& path, const QuestionBank::Records& records,
                                     authoring::TableFlavour flavour,
                                     const authoring::WriteOptions& options = {});
 
-// Whether a file name is taken for a table rather than a bank (it ends in .csv).
+// Whether a file name is taken for a table rather than a bank (it ends in .xlsx or .csv).
 bool IsTableName(const QString& path);
 
 }  // namespace kletochka::editor

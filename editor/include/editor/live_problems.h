@@ -32,6 +32,7 @@ class LiveProblems {
     // Problems of the file rather than its questions (bytes after the last
     // record), listed first until replaced.
     void setFileProblems(std::vector<BankProblem> problems);
+    const std::vector<BankProblem>& fileProblems() const { return m_ofFile; }
 
     // By round, cell and field; whole-bank ones first, a round's before its cells.
     const std::vector<BankProblem>& all() const { return m_all; }

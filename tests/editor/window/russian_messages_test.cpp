@@ -15,6 +15,8 @@
 #include <functional>
 #include <string>
 
+#include "authoring/workbook.h"
+#include "authoring/zip_archive.h"
 #include "bank_files.h"
 #include "editor/document_files.h"
 #include "editor/problem_model.h"
@@ -40,7 +42,8 @@ std::filesystem::path Utf8Path(const char* name) {
 const QString kSystemSays = QStringLiteral("Сообщение системы: ");
 
 // The words of two Latin letters or more left in text once the names of the
-// file, the table's own column names and the system's words are taken out.
+// file, the table's own column names, the names of file formats and of the
+// parts of a workbook, and the system's words are taken out.
 QStringList LatinWords(QString text, const QString& path) {
     const qsizetype system = text.indexOf(kSystemSays);
     if (system >= 0) {
@@ -52,6 +55,9 @@ QStringList LatinWords(QString text, const QString& path) {
     static const QRegularExpression columns(
         QStringLiteral("\\b(round|cell|question|answer_[abc]|correct)\\b"));
     text.remove(columns);
+    static const QRegularExpression formats(
+        QStringLiteral("\\b(xlsx?|CSV|Excel|LibreOffice)\\b|[\\w\\[\\]_]+(/[\\w.]+)+"));
+    text.remove(formats);
     QStringList words;
     static const QRegularExpression latin(QStringLiteral("[A-Za-z]{2,}"));
     for (auto it = latin.globalMatch(text); it.hasNext();) {
@@ -80,6 +86,22 @@ std::string Table(const std::function<void(QStringList&)>& spoil = {}) {
 }
 
 const std::string kGoodBank = kletochka::test::BankBytes(kletochka::test::NumberedRecords());
+
+// The workbook of the good bank with the cell at ref made what `cell` says instead.
+std::string Workbook(const std::string& ref, const std::string& cell) {
+    const std::string good = authoring::BankToWorkbook(kletochka::test::NumberedRecords());
+    const authoring::ZipArchive zip(good);
+    std::vector<authoring::ZipPart> parts;
+    for (const char* name : {"[Content_Types].xml", "_rels/.rels", "xl/workbook.xml",
+                             "xl/_rels/workbook.xml.rels", "xl/styles.xml",
+                             "xl/worksheets/sheet1.xml"}) {
+        parts.push_back({name, zip.read(name, 1 << 20)});
+    }
+    std::string& sheet = parts.back().second;
+    const std::size_t start = sheet.find("<c r=\"" + ref + "\"");
+    sheet.replace(start, sheet.find("</c>", start) + 4 - start, cell);
+    return authoring::ZipParts(parts);
+}
 
 struct BadFile {
     const char* name;
@@ -129,6 +151,19 @@ TEST_F(RussianNotices, ABankOfTheWrongLengthIsToldOfInRussian) {
         EXPECT_RUSSIAN(log.notices.at(0), path);
         EXPECT_RUSSIAN(window.problemList()->model()->index(0, 0).data().toString(), path);
     }
+}
+
+TEST_F(RussianNotices, TextsASpreadsheetRewroteAreToldOfInRussian) {
+    const auto file = dir.path() / Utf8Path("урок.csv");
+    WriteFile(file, Table([](QStringList& l) { l[2] = QStringLiteral("1,2,Вопрос?,1.00E+05,б,в,A"); }));
+    const QString path = FromStdPath(file);
+    EditorWindow window(std::make_unique<test::FakeDialogs>(log));
+    ASSERT_TRUE(window.openFile(path));
+    ASSERT_EQ(log.notices.size(), 1);
+    EXPECT_RUSSIAN(log.notices.at(0), path);
+    const QString first = window.problemList()->model()->index(0, 0).data().toString();
+    EXPECT_TRUE(first.contains(QStringLiteral("1.00E+05"))) << first.toStdString();
+    EXPECT_RUSSIAN(first, path);
 }
 
 TEST_P(RussianMessages, TheBoxTheListAndTheLineSpeakRussian) {
@@ -210,6 +245,22 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteFile(p, Table([](QStringList& l) {
                                   l[63] = QStringLiteral("7,9,\"Вопрос?,а,б,в,A");
                               }));
+                },
+                true},
+        BadFile{"csvNamedWorkbook", "урок.xlsx", [](const auto& p) { WriteFile(p, Table()); },
+                true},
+        BadFile{"oldExcel", "урок.xlsx",
+                [](const auto& p) { WriteFile(p, std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")); },
+                true},
+        BadFile{"workbookCutShort", "урок.xlsx",
+                [](const auto& p) { WriteFile(p, Workbook("C2", "<c r=\"C2\">").substr(0, 900)); },
+                true},
+        BadFile{"workbookBrokenXml", "урок.xlsx",
+                [](const auto& p) { WriteFile(p, Workbook("C2", "<c r=\"C2\"><v>1</c>")); }, true},
+        BadFile{"workbookCells", "урок.xlsx",
+                [](const auto& p) {
+                    const std::string formula = Workbook("D3", "<c r=\"D3\"><f>2+2</f><v>4</v></c>");
+                    WriteFile(p, formula);
                 },
                 true},
         BadFile{"quoteInTheMiddle", "урок.csv",

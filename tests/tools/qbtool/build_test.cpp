@@ -226,6 +226,33 @@ std::string Field(std::initializer_list<unsigned char> chars) {
     return field;
 }
 
+TEST_F(BuildTest, WarnsOfTextsASpreadsheetRewroteButBuildsThemAsWritten) {
+    const QbtoolRun run = Build(Edited(3, "1,2,Сколько?,\"1.00E+05\",1e5,2.5E+3 кг,A"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("warning: line 3, round 1, cell 2 (Б), answer_a: \"1.00E+05\" looks "
+                           "like a number a spreadsheet rewrote"),
+              std::string::npos)
+        << run.err;
+    // What a teacher may well have typed is left alone.
+    EXPECT_EQ(Occurrences(run.err, "warning:"), 1u) << run.err;
+}
+
+TEST_F(BuildTest, DumpAndBuildThroughAWorkbookGiveTheSameBank) {
+    ASSERT_EQ(Build(Joined(GoodLines())).status, 0);
+    const std::string workbook = (dir / "Вопросы.XLSX").string();
+    const QbtoolRun dump = RunQbtoolWith({"dump", bank, "-o", workbook});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(ReadFile(workbook).substr(0, 2), "PK");
+    const std::string again = (dir / "again.qb").string();
+    const QbtoolRun build = RunQbtoolWith({"build", workbook, "-o", again});
+    ASSERT_EQ(build.status, 0) << build.err;
+    EXPECT_EQ(ReadFile(again), ReadFile(bank));
+    // A workbook by any name is read as one.
+    const std::string renamed = (dir / "questions.dat").string();
+    WriteFile(renamed, ReadFile(workbook));
+    EXPECT_EQ(RunQbtoolWith({"check", renamed}).status, 0);
+}
+
 TEST_F(BuildTest, WritesTheRecordLayoutByteForByte) {
     auto lines = GoodLines();
     lines[1] = "1,1,Ёж?,«Да», и & ; ,\"\",c";

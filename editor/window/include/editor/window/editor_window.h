@@ -84,11 +84,14 @@ class EditorWindow : public QMainWindow {
     // Tells of a change to the bank's file on disk, once, and does what the person chooses.
     void checkDisk();
     bool reloadFromDisk();
-    // Says what became of a bank file longer or shorter than a bank, if it was one.
-    void tellFileLength();
+    // Says what became of a bank file longer or shorter than a bank, or which
+    // texts of a table to check, if any.
+    void tellAboutFile();
     // The folder and name a file dialog starts from, with the given extension.
     QString suggestedFile(const QString& extension) const;
-    void exportTable(bool forExcel);
+    // The kinds of table a teacher may export: a workbook keeps every text as typed.
+    enum class TableKind { Workbook, Utf8Csv, ExcelCsv };
+    void exportTable(TableKind kind);
     void printSheet();
     void saveSheetPdf();
     void printSheetOn(QPrinter& printer);
