@@ -10,6 +10,7 @@
 #include "authoring/workbook.h"
 #include "authoring/zip_archive.h"
 #include "param_name.h"
+#include "temp_dir.h"
 
 namespace kletochka::authoring {
 namespace {
@@ -136,6 +137,21 @@ TEST(Workbook, ReadsSharedRichAndPhoneticTextsAsSpreadsheetsWriteThem) {
     EXPECT_EQ(table.entries[0]->line, 2);
     EXPECT_EQ(table.ignoredColumns, std::vector<std::string>{"заметки"});
     EXPECT_EQ(table.problems.count(), 62u);  // the other questions have no row
+}
+
+TEST(Workbook, ReadsWhatLibreOfficeCalcSavedWithTheTextsTyped) {
+    // Our export opened in Calc and saved as .xlsx: shared strings, its own styles and parts.
+    const QuestionTable table = ReadQuestionWorkbook(test::ReadFile(KLETOCHKA_CALC_WORKBOOK));
+    ASSERT_TRUE(table.problems.empty()) << FormatProblem(table.problems.kept().front());
+    const auto bank = table.bank();
+    ASSERT_TRUE(bank);
+    const QuestionRecord& first = (*bank)[0];
+    EXPECT_EQ(std::tuple(first.question.view(), first.answerA.view(), first.answerB.view(),
+                         first.answerC.view()),
+              std::tuple(std::string_view(Bytes("Вопрос 1?")), std::string_view("007"),
+                         std::string_view("1e5"), std::string_view("3-4")));
+    EXPECT_EQ((*bank)[1].answerB.view(), "=2+2");
+    EXPECT_EQ((*bank)[8].answerA.view(), "TRUE");
 }
 
 struct BadBook {
