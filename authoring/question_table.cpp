@@ -102,11 +102,12 @@ QuestionTable ReadQuestionTable(std::string_view bytes) {
 }
 
 bool IsWorkbookName(const std::filesystem::path& name) {
-    std::string ext = name.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    // As UTF-8: on Windows, string() would stop at a character of no code page.
+    std::u8string ext = name.extension().u8string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](char8_t c) {
+        return c >= u8'A' && c <= u8'Z' ? static_cast<char8_t>(c - u8'A' + u8'a') : c;
     });
-    return ext == ".xlsx";
+    return ext == u8".xlsx";
 }
 
 bool LooksLikeWorkbook(std::string_view bytes) {
