@@ -18,8 +18,8 @@ const CommandInfo kCheck{"check",
                          R"(Usage: qbtool check FILE
 
 Looks for everything that would go wrong in class, in a question bank (.qb)
-or in a question table (.xlsx or .csv), and lists each problem on its own line with
-its round and cell:
+or in a question table (.xlsx or .csv), and lists each problem on its own
+line with its round and cell:
 
   - a right answer that is not A, B or C, so no team could ever get it right
   - an empty question or answer
