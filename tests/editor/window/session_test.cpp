@@ -486,9 +486,13 @@ TEST_F(EditorSession, TheRealBoxesSayDontSaveAndAfterSaveDefaultToSaving) {
 
 TEST_F(EditorSession, ExportedTablesOpenAsTheSameBankAndTheSheetBecomesAPdf) {
     ASSERT_TRUE(window->openFile(Path(WriteBank("source.qb"))));
-    for (const char* action : {"exportUtf8", "exportExcel"}) {
-        const auto table = dir / (std::string(action) + ".csv");
-        log.paths.push_back(Path(table));
+    // A name given without its ending gets the one of the kind chosen.
+    for (const auto& [action, given, written] :
+         {std::tuple{"exportWorkbook", "lesson", "lesson.xlsx"},
+          std::tuple{"exportUtf8", "utf8.csv", "utf8.csv"},
+          std::tuple{"exportExcel", "excel.csv", "excel.csv"}}) {
+        const auto table = dir / written;
+        log.paths.push_back(Path(dir / given));
         window->findChild<QAction*>(action)->trigger();
         const auto reopened = Open();
         ASSERT_TRUE(reopened->openFile(Path(table))) << log.errors.join('\n').toStdString();
