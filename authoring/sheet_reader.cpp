@@ -7,8 +7,8 @@
 #include <charconv>
 #include <optional>
 
-#include "workbook_error.h"
 #include "authoring/zip_archive.h"
+#include "workbook_error.h"
 
 namespace kletochka::authoring {
 
@@ -84,8 +84,8 @@ class PartReader {
     [[noreturn]] void broken() const {
         throw WorkbookError(TableFault::BrokenPart, m_part,
                             "the spreadsheet is damaged: its part " + m_part +
-                                " is not well-formed (line " +
-                                std::to_string(m_xml.lineNumber()) + ")",
+                                " is not well-formed (line " + std::to_string(m_xml.lineNumber()) +
+                                ")",
                             static_cast<int>(m_xml.lineNumber()));
     }
 
@@ -161,8 +161,7 @@ std::optional<std::string> TargetOfType(const std::vector<Relation>& relations,
 }
 
 std::string WorkbookPart(const ZipArchive& zip) {
-    const auto target =
-        TargetOfType(ReadRelations(zip, ""), QLatin1StringView("/officeDocument"));
+    const auto target = TargetOfType(ReadRelations(zip, ""), QLatin1StringView("/officeDocument"));
     const std::string part = target.value_or("xl/workbook.xml");
     if (!zip.has(part)) {
         NoSheet(part);

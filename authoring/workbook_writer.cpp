@@ -8,9 +8,9 @@
 #include "authoring/bank_rows.h"
 #include "authoring/table_columns.h"
 #include "authoring/workbook.h"
+#include "authoring/zip_archive.h"
 #include "sheet_reader.h"
 #include "widgets/display_text.h"
-#include "authoring/zip_archive.h"
 
 namespace kletochka::authoring {
 
@@ -57,10 +57,9 @@ std::string ContentTypes() {
         Empty(xml, QLatin1StringView("Default"),
               {{QLatin1StringView("Extension"), QStringLiteral("xml")},
                {QLatin1StringView("ContentType"), QStringLiteral("application/xml")}});
-        for (const auto& [part, type] :
-             {std::pair{"/xl/workbook.xml", "sheet.main+xml"},
-              std::pair{"/xl/worksheets/sheet1.xml", "worksheet+xml"},
-              std::pair{"/xl/styles.xml", "styles+xml"}}) {
+        for (const auto& [part, type] : {std::pair{"/xl/workbook.xml", "sheet.main+xml"},
+                                         std::pair{"/xl/worksheets/sheet1.xml", "worksheet+xml"},
+                                         std::pair{"/xl/styles.xml", "styles+xml"}}) {
             Empty(xml, QLatin1StringView("Override"),
                   {{QLatin1StringView("PartName"), QString::fromLatin1(part)},
                    {QLatin1StringView("ContentType"), sheetMl + QLatin1String(type)}});
@@ -203,9 +202,8 @@ std::string Sheet(const std::vector<Row>& rows) {
         xml.writeEndElement();
         // Whole columns formatted as text: what is typed below the table stays text too.
         xml.writeStartElement(QLatin1StringView("cols"));
-        for (const auto& [first, last, width] :
-             {std::tuple{1, 2, 8}, std::tuple{3, 3, 70}, std::tuple{4, 6, 24},
-              std::tuple{7, 7, 10}}) {
+        for (const auto& [first, last, width] : {std::tuple{1, 2, 8}, std::tuple{3, 3, 70},
+                                                 std::tuple{4, 6, 24}, std::tuple{7, 7, 10}}) {
             Empty(xml, QLatin1StringView("col"),
                   {{QLatin1StringView("min"), QString::number(first)},
                    {QLatin1StringView("max"), QString::number(last)},

@@ -34,7 +34,7 @@ struct Files {
 Files& TheFiles() {
     static Files files;
     static const bool made = [] {
-        WriteBankFile(files.bank, ReadTableFile(files.table));
+        WriteBankFile(files.bank, ReadTableFile(files.table).records);
         return true;
     }();
     (void)made;

@@ -300,9 +300,9 @@ void EditorWindow::exportTable(TableKind kind) {
     const bool workbook = kind == TableKind::Workbook;
     const QString extension = workbook ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
     for (;;) {
-        QString path = m_dialogs->savePath(
-            this, tr("Export table"), suggestedFile(extension),
-            workbook ? tr("Spreadsheets (*.xlsx)") : tr("Tables (*.csv)"));
+        QString path =
+            m_dialogs->savePath(this, tr("Export table"), suggestedFile(extension),
+                                workbook ? tr("Spreadsheets (*.xlsx)") : tr("Tables (*.csv)"));
         if (path.isEmpty()) {
             return;
         }

@@ -40,9 +40,9 @@ QString FaultWords(const BankProblem& problem) {
     if (problem.kind != authoring::ProblemKind::Table) {
         return {};
     }
-    const QString retype =
-        FaultTexts::tr("the table must hold the text itself: format the cell as text and type "
-                       "it again");
+    const QString retype = FaultTexts::tr(
+        "the table must hold the text itself: format the cell as text and type "
+        "it again");
     switch (problem.fault) {
         case TableFault::EmptyFile:
             return FaultTexts::tr("the file is empty");

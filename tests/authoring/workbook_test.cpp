@@ -25,9 +25,9 @@ std::string Bytes(std::string_view utf8) {
 // Texts a spreadsheet turns into numbers, dates, formulas or truth values
 // unless the cell is text, and texts XML or the sheet's own escapes must carry.
 const std::vector<std::string> kTricky = {
-    "007",   "1e5",   "=2+2", "1/2", "3-4",      "12:30",   "0,5",
-    "+7",    "TRUE",  "",     "  ",  " край ",   "A & B",   "<b>\"x\"</b>",
-    "_x0041_", "a\tb", "1.00E+05", "-0", "#DIV/0!", "'начало", "Ёлка?"};
+    "007",     "1e5",  "=2+2",     "1/2", "3-4",     "12:30",   "0,5",
+    "+7",      "TRUE", "",         "  ",  " край ",  "A & B",   "<b>\"x\"</b>",
+    "_x0041_", "a\tb", "1.00E+05", "-0",  "#DIV/0!", "'начало", "Ёлка?"};
 
 QuestionBank::Records TrickyBank() {
     QuestionBank::Records records{};
@@ -102,8 +102,8 @@ std::string Inline(const std::string& ref, const std::string& text) {
 std::string Header() {
     std::string row = "<row r=\"1\">";
     for (std::size_t c = 0; c < kColumnCount; ++c) {
-        row += Inline(std::string(1, static_cast<char>('A' + c)) + "1",
-                      std::string(kColumnNames[c]));
+        row +=
+            Inline(std::string(1, static_cast<char>('A' + c)) + "1", std::string(kColumnNames[c]));
     }
     return row + "</row>";
 }
@@ -111,8 +111,7 @@ std::string Header() {
 // Row 2 for round 1, cell 1, with the question's cell as given.
 std::string QuestionRow(const std::string& questionCell) {
     return R"(<row r="2"><c r="A2"><v>1</v></c><c r="B2"><v>1</v></c>)" + questionCell +
-           Inline("D2", "а") + Inline("E2", "б") + Inline("F2", "в") + Inline("G2", "A") +
-           "</row>";
+           Inline("D2", "а") + Inline("E2", "б") + Inline("F2", "в") + Inline("G2", "A") + "</row>";
 }
 
 TEST(Workbook, ReadsSharedRichAndPhoneticTextsAsSpreadsheetsWriteThem) {
@@ -130,8 +129,8 @@ TEST(Workbook, ReadsSharedRichAndPhoneticTextsAsSpreadsheetsWriteThem) {
                                R"(<c t="inlineStr"><is><t>answer_c</t></is></c>)"
                                R"(<c t="inlineStr"><is><t>correct</t></is></c>)"
                                R"(<c t="inlineStr"><is><t>заметки</t></is></c></row>)";
-    const QuestionTable table =
-        ReadQuestionWorkbook(Book(header + QuestionRow(R"(<c r="C2" t="s"><v>1</v></c>)"), strings));
+    const QuestionTable table = ReadQuestionWorkbook(
+        Book(header + QuestionRow(R"(<c r="C2" t="s"><v>1</v></c>)"), strings));
     ASSERT_TRUE(table.entries[0]);
     EXPECT_EQ(table.entries[0]->record.question.view(), Bytes("Столица Франции?"));
     EXPECT_EQ(table.entries[0]->line, 2);
@@ -207,18 +206,22 @@ INSTANTIATE_TEST_SUITE_P(
                 [] { return std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + "xls"; },
                 TableFault::OldWorkbook, ""},
         BadBook{"ZipWithoutSheet",
-                [] { return ZipParts({{"[Content_Types].xml", "<Types/>"}}); },
+                [] {
+                    return ZipParts({{"[Content_Types].xml", "<Types/>"}});
+                },
                 TableFault::NoSheet, "xl/workbook.xml"},
         BadBook{"WorkbookWithoutSheets",
-                [] { return ZipParts({{"xl/workbook.xml", "<workbook/>"}}); },
+                [] {
+                    return ZipParts({{"xl/workbook.xml", "<workbook/>"}});
+                },
                 TableFault::NoSheet, "xl/workbook.xml"},
         BadBook{"BrokenXml",
                 [] { return Book(Header() + "\n<row r=\"2\"><c r=\"A2\"><v>1</c></row>"); },
                 TableFault::BrokenPart, "xl/worksheets/sheet1.xml"},
         BadBook{"DocumentTypeDeclared",
                 [] {
-                    return ZipParts({{"xl/workbook.xml",
-                                      "<!DOCTYPE w [<!ENTITY a \"aaaa\">]><workbook/>"}});
+                    return ZipParts(
+                        {{"xl/workbook.xml", "<!DOCTYPE w [<!ENTITY a \"aaaa\">]><workbook/>"}});
                 },
                 TableFault::BrokenPart, "xl/workbook.xml"},
         BadBook{"SharedStringOutOfRange",
@@ -233,12 +236,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadBook{"NumberForAnAnswer",
                 [] { return Book(Header() + QuestionRow(R"(<c r="C2"><v>100000</v></c>)")); },
                 TableFault::NumberCell, "100000", 2},
-        BadBook{"DateForAnAnswer",
-                [] {
-                    return Book(Header() +
-                                QuestionRow(R"(<c r="C2" t="d"><v>2026-12-09</v></c>)"));
-                },
-                TableFault::DateCell, "2026-12-09", 2},
+        BadBook{
+            "DateForAnAnswer",
+            [] { return Book(Header() + QuestionRow(R"(<c r="C2" t="d"><v>2026-12-09</v></c>)")); },
+            TableFault::DateCell, "2026-12-09", 2},
         BadBook{"TruthForAnAnswer",
                 [] { return Book(Header() + QuestionRow(R"(<c r="C2" t="b"><v>1</v></c>)")); },
                 TableFault::BooleanCell, "TRUE", 2},

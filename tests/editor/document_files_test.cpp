@@ -108,10 +108,9 @@ TEST_F(DocumentFilesTest, AFolderNamedInRussianWithACharacterNoCodePageHoldsBank
 TEST_F(DocumentFilesTest, TheBundledQuestionsComeBackFromEveryExport) {
     doc.open(KLETOCHKA_DEFAULT_QUESTIONS);
     const QuestionBank::Records records = doc.records();
-    for (const auto& [name, flavour] :
-         {std::pair{"t.csv", TableFlavour::Utf8Comma},
-          std::pair{"t.csv", TableFlavour::Windows1251Semicolon},
-          std::pair{"t.xlsx", TableFlavour::Utf8Comma}}) {
+    for (const auto& [name, flavour] : {std::pair{"t.csv", TableFlavour::Utf8Comma},
+                                        std::pair{"t.csv", TableFlavour::Windows1251Semicolon},
+                                        std::pair{"t.xlsx", TableFlavour::Utf8Comma}}) {
         doc.exportTable(QtPath(dir / name), flavour);
         BankDocument again;
         again.open(QtPath(dir / name));

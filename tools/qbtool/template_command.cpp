@@ -64,9 +64,8 @@ int RunTemplate(const QStringList& args, Console& io) {
                << " already exists; nothing written (use --force to replace it)\n";
         return kFailure;
     }
-    ReplaceFile(*a.output, IsWorkbookName(*a.output)
-                               ? EmptyWorkbook()
-                               : EmptyTable(a.has("semicolons") ? ';' : ','));
+    ReplaceFile(*a.output, IsWorkbookName(*a.output) ? EmptyWorkbook()
+                                                     : EmptyTable(a.has("semicolons") ? ';' : ','));
     io.err << "wrote an empty table of " << QuestionBank::kRecords << " questions to "
            << a.output->string() << "; fill it in, then run qbtool check and qbtool build\n";
     return kSuccess;

@@ -25,7 +25,8 @@ struct TableEntry {
     ColumnSet rejected;  // fields of the row that were wrong, left empty in record
 };
 
-// A question table as read from CSV or .xlsx: its rows by bank position and all that is wrong with it.
+// A question table as read from CSV or .xlsx: its rows by bank position and all that is wrong with
+// it.
 struct QuestionTable {
     std::optional<TextEncoding> encoding;  // nothing when the bytes were never decoded
     char delimiter = ',';

@@ -128,7 +128,7 @@ class BankDocument : public QObject {
     std::uintmax_t m_fileSize = QuestionBank::kFileSize;  // of the file as opened
     QString m_path;
     QString m_suggested;
-    QString m_table;               // made from this table and not saved as a bank yet
+    QString m_table;  // made from this table and not saved as a bank yet
     QString m_tableNotice;
     authoring::FileStamp m_stamp;  // the file as last opened or saved
     authoring::FileStamp m_told;   // the last change takeDiskChange() gave

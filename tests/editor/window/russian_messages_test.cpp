@@ -92,9 +92,9 @@ std::string Workbook(const std::string& ref, const std::string& cell) {
     const std::string good = authoring::BankToWorkbook(kletochka::test::NumberedRecords());
     const authoring::ZipArchive zip(good);
     std::vector<authoring::ZipPart> parts;
-    for (const char* name : {"[Content_Types].xml", "_rels/.rels", "xl/workbook.xml",
-                             "xl/_rels/workbook.xml.rels", "xl/styles.xml",
-                             "xl/worksheets/sheet1.xml"}) {
+    for (const char* name :
+         {"[Content_Types].xml", "_rels/.rels", "xl/workbook.xml", "xl/_rels/workbook.xml.rels",
+          "xl/styles.xml", "xl/worksheets/sheet1.xml"}) {
         parts.push_back({name, zip.read(name, 1 << 20)});
     }
     std::string& sheet = parts.back().second;
@@ -155,7 +155,8 @@ TEST_F(RussianNotices, ABankOfTheWrongLengthIsToldOfInRussian) {
 
 TEST_F(RussianNotices, TextsASpreadsheetRewroteAreToldOfInRussian) {
     const auto file = dir.path() / Utf8Path("урок.csv");
-    WriteFile(file, Table([](QStringList& l) { l[2] = QStringLiteral("1,2,Вопрос?,1.00E+05,б,в,A"); }));
+    WriteFile(file,
+              Table([](QStringList& l) { l[2] = QStringLiteral("1,2,Вопрос?,1.00E+05,б,в,A"); }));
     const QString path = FromStdPath(file);
     EditorWindow window(std::make_unique<test::FakeDialogs>(log));
     ASSERT_TRUE(window.openFile(path));
@@ -249,9 +250,10 @@ INSTANTIATE_TEST_SUITE_P(
                 true},
         BadFile{"csvNamedWorkbook", "урок.xlsx", [](const auto& p) { WriteFile(p, Table()); },
                 true},
-        BadFile{"oldExcel", "урок.xlsx",
-                [](const auto& p) { WriteFile(p, std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")); },
-                true},
+        BadFile{
+            "oldExcel", "урок.xlsx",
+            [](const auto& p) { WriteFile(p, std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")); },
+            true},
         BadFile{"workbookCutShort", "урок.xlsx",
                 [](const auto& p) { WriteFile(p, Workbook("C2", "<c r=\"C2\">").substr(0, 900)); },
                 true},
@@ -259,7 +261,8 @@ INSTANTIATE_TEST_SUITE_P(
                 [](const auto& p) { WriteFile(p, Workbook("C2", "<c r=\"C2\"><v>1</c>")); }, true},
         BadFile{"workbookCells", "урок.xlsx",
                 [](const auto& p) {
-                    const std::string formula = Workbook("D3", "<c r=\"D3\"><f>2+2</f><v>4</v></c>");
+                    const std::string formula =
+                        Workbook("D3", "<c r=\"D3\"><f>2+2</f><v>4</v></c>");
                     WriteFile(p, formula);
                 },
                 true},
