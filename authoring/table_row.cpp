@@ -156,17 +156,22 @@ bool LooksRewritten(std::string_view s) {
 
 }  // namespace
 
+RowPlace PlaceOfRow(const CsvRow& row, const TableHeader& header) {
+    Problem unused;
+    const auto field = [&](Column c) -> const std::string& { return row.fields[header.index[c]]; };
+    return {ParseIndex(field(kRound), QuestionBank::kRounds, unused).value_or(0),
+            ParseIndex(field(kCell), QuestionBank::kCellsPerRound, unused).value_or(0)};
+}
+
 void WarnRewritten(const CsvRow& row, const TableHeader& header, QuestionTable& table) {
     if (row.fields.size() != header.fieldCount) {
         return;
     }
     const auto field = [&](Column c) -> const std::string& { return row.fields[header.index[c]]; };
-    Problem unused;
-    const int round = ParseIndex(field(kRound), QuestionBank::kRounds, unused).value_or(0);
-    const int cell = ParseIndex(field(kCell), QuestionBank::kCellsPerRound, unused).value_or(0);
+    const RowPlace place = PlaceOfRow(row, header);
     for (const Column c : {kQuestion, kAnswerA, kAnswerB, kAnswerC}) {
         if (LooksRewritten(field(c))) {
-            Problem p{row.line, round, cell, std::string(kColumnNames[c]),
+            Problem p{row.line, place.round, place.cell, std::string(kColumnNames[c]),
                       "\"" + field(c) +
                           "\" looks like a number a spreadsheet rewrote in exponent form: "
                           "check that it is what was written (an .xlsx table keeps texts as "

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 
-#include "authoring/field_values.h"
 #include "authoring/question_table.h"
 #include "authoring/table_row.h"
 #include "sheet_reader.h"
@@ -83,23 +82,15 @@ CsvRow DataRow(const SheetRow& sheetRow, const TableHeader& header, QuestionTabl
     for (std::size_t c = 0; c < kColumnCount; ++c) {
         columns[header.index[c]] = static_cast<Column>(c);
     }
-    Problem unused;
-    int round = 0;
-    int cell = 0;
-    if (header.fieldCount > 0) {
-        round =
-            ParseIndex(row.fields[header.index[kRound]], QuestionBank::kRounds, unused).value_or(0);
-        cell = ParseIndex(row.fields[header.index[kCell]], QuestionBank::kCellsPerRound, unused)
-                   .value_or(0);
-    }
+    const RowPlace place = PlaceOfRow(row, header);
     for (const SheetCell& c : sheetRow.cells) {
         if (c.column >= header.fieldCount) {
             continue;
         }
         if (auto p = CellProblem(c, columns[c.column])) {
             p->line = row.line;
-            p->round = round;
-            p->cell = cell;
+            p->round = place.round;
+            p->cell = place.cell;
             p->field = std::string(kColumnNames[*columns[c.column]]);
             table.problems.add(std::move(*p));
         }
@@ -111,6 +102,7 @@ CsvRow DataRow(const SheetRow& sheetRow, const TableHeader& header, QuestionTabl
 
 QuestionTable ReadQuestionWorkbook(std::string_view bytes) {
     QuestionTable table;
+    table.fromWorkbook = true;
     TableRows rows(table);
     try {
         ReadFirstSheet(bytes, [&](const SheetRow& sheetRow) {

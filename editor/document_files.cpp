@@ -244,8 +244,6 @@ TableFile ReadTableFile(const QString& path) {
         // The reader itself gave out (out of memory): nothing the teacher wrote.
         throw OpenError(ReadFailure::Other, path);
     }
-    const bool workbook =
-        authoring::IsWorkbookName(ToStdPath(path)) || authoring::LooksLikeWorkbook(bytes);
     if (auto records = table.bank()) {
         std::vector<BankProblem> warnings = BankProblems(table.warnings);
         AddTableLines(warnings, bytes);
@@ -253,7 +251,7 @@ TableFile ReadTableFile(const QString& path) {
     }
     std::vector<BankProblem> problems = BankProblems(table.problems);
     // A workbook's rows are not lines of its bytes.
-    if (!workbook) {
+    if (!table.fromWorkbook) {
         AddTableLines(problems, bytes);
     }
     const std::size_t count = std::max<std::size_t>(table.problems.count(), 1);

@@ -30,6 +30,7 @@ struct TableEntry {
 struct QuestionTable {
     std::optional<TextEncoding> encoding;  // nothing when the bytes were never decoded
     char delimiter = ',';
+    bool fromWorkbook = false;  // its lines are a sheet's rows, not lines of the file's bytes
     std::vector<std::string> ignoredColumns;
     std::array<std::optional<TableEntry>, QuestionBank::kRecords> entries;  // record i at [i - 1]
     ProblemList problems;

@@ -29,6 +29,13 @@ class TableRows {
     bool m_anyRow = false;
 };
 
+// The round and the cell a row of the header's width names, each 0 where it names none.
+struct RowPlace {
+    int round = 0;
+    int cell = 0;
+};
+RowPlace PlaceOfRow(const CsvRow& row, const TableHeader& header);
+
 // Adds to the table's warnings each text of the row that looks rewritten by a
 // spreadsheet: a number in exponent form such as "1.00E+05".
 void WarnRewritten(const CsvRow& row, const TableHeader& header, QuestionTable& table);
